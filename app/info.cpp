@@ -1,0 +1,18 @@
+#include "app/info.h"
+
+#include "platform/image.h"
+
+#include <cstdio>
+
+int RunInfoTool(const std::string& root, const std::vector<std::string>& args) {
+    if (args.empty()) {
+        std::fputs("usage: typestow-info [--root DIR] COMMAND\n", stderr);
+        return 2;
+    }
+    if (!platform::OpenImage(root)) {
+        std::fprintf(stderr, "typestow-info: no system image in %s\n", root.c_str());
+        return 1;
+    }
+    std::fprintf(stderr, "typestow-info: unknown command %s\n", args[0].c_str());
+    return 2;
+}

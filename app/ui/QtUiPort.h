@@ -1,0 +1,17 @@
+#pragma once
+// The UI port on Qt: message boxes with the Win32 buttons and icons, the wait cursor.
+#include "platform/ui.h"
+
+class QtUiPort : public platform::UiPort {
+public:
+    int MessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
+                   unsigned flags) override;
+    platform::WindowHandle ActiveWindow() override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+};
+
+// Windows-1252 text of the core to and from Qt.
+class QString;
+QString FromAnsi(const std::string& ansi);
+std::string ToAnsi(const QString& text);

@@ -1,0 +1,75 @@
+#pragma once
+// The user, as the core sees it: message boxes with the Win32 button and icon vocabulary, the wait
+// cursor, and the dialogs a core function must run. Qt implements it for the program, a script for
+// the tests, and the console for scripted checks (TYPESTOW_UI=console).
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+using WindowHandle = void*; // an owner window; nullptr for none
+
+enum MessageBoxFlags : unsigned {
+    kMbOk = 0x0,
+    kMbOkCancel = 0x1,
+    kMbAbortRetryIgnore = 0x2,
+    kMbYesNoCancel = 0x3,
+    kMbYesNo = 0x4,
+    kMbRetryCancel = 0x5,
+    kMbButtonMask = 0xF,
+    kMbIconError = 0x10, // the stop sign
+    kMbIconQuestion = 0x20,
+    kMbIconWarning = 0x30, // the exclamation mark
+    kMbIconInformation = 0x40,
+    kMbIconMask = 0xF0,
+    kMbDefButton2 = 0x100,
+    kMbDefButton3 = 0x200,
+    kMbDefMask = 0xF00,
+    kMbTaskModal = 0x2000,
+};
+
+enum DialogResult : int { kIdOk = 1, kIdCancel = 2, kIdAbort = 3, kIdRetry = 4, kIdIgnore = 5, kIdYes = 6, kIdNo = 7 };
+
+// The buttons of a box in order, and the one that answers when nothing else is chosen.
+std::vector<int> ButtonsOf(unsigned flags);
+int DefaultButtonOf(unsigned flags);
+const char* ButtonName(int id);
+int ButtonFromName(const std::string& name); // 0 when unknown
+
+class UiPort {
+public:
+    virtual ~UiPort() = default;
+    virtual int MessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
+                           unsigned flags) = 0;
+    // The window that is active now, the owner for boxes that name no window of their own.
+    virtual WindowHandle ActiveWindow() { return nullptr; }
+    virtual void BeginWaitCursor() {}
+    virtual void EndWaitCursor() {}
+};
+
+// Writes each box to standard error as its caption and text and answers with the next button
+// named in TYPESTOW_ANSWERS ("Yes,No,Ignore"), else with the box's default button.
+class ConsoleUi : public UiPort {
+public:
+    ConsoleUi();
+    int MessageBox(WindowHandle owner, const std::string& text, const std::string& caption, unsigned flags) override;
+
+private:
+    std::vector<std::string> m_answers;
+    size_t m_next = 0;
+};
+
+// Scoped wait cursor over a port.
+class WaitCursor {
+public:
+    explicit WaitCursor(UiPort& ui) : m_ui(ui) { m_ui.BeginWaitCursor(); }
+    ~WaitCursor() { m_ui.EndWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    UiPort& m_ui;
+};
+
+} // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+// The program's string table: every message, caption and format under its resource number.
+#include <initializer_list>
+#include <string>
+
+enum StringId : unsigned {
+    IDS_CONFIG_FILE_MISSING = 20775,
+    IDS_CONFIG_VALUE_MISSING = 20776,
+    // Texts whose numbers the resource file leaves open get numbers of ours from 61000 on.
+    IDS_CONFIG_CAPTION = 61000,
+    IDS_CAPTION_ERROR = 61001,
+    IDS_CAPTION_WARNING = 61002,
+    IDS_CAPTION_NOTICE = 61003,
+    IDS_FOLDER_INVALID = 61004,
+    IDS_GROUP_INSTALLED = 61005,
+    IDS_GROUP_FAILED = 61006,
+};
+
+// The text of a string; "" for a number the table does not hold.
+const char* LoadString(unsigned id);
+// The string with each "%s" replaced by the next argument in turn.
+std::string FormatString(unsigned id, std::initializer_list<std::string> args);
+std::string FormatText(const std::string& format, std::initializer_list<std::string> args);

@@ -1,0 +1,40 @@
+#pragma once
+// Test support: a UI port that records every message box and answers from a queue.
+#include "platform/ui.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+struct RecordedBox {
+    platform::WindowHandle owner;
+    std::string text;
+    std::string caption;
+    unsigned flags;
+    int answer;
+    unsigned Buttons() const { return flags & platform::kMbButtonMask; }
+    unsigned Icon() const { return flags & platform::kMbIconMask; }
+};
+
+class ScriptedUi : public platform::UiPort {
+public:
+    // Queues the answers of the next boxes; a box with no queued answer takes its default button.
+    ScriptedUi& Answer(int id) {
+        m_answers.push_back(id);
+        return *this;
+    }
+    int MessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
+                   unsigned flags) override;
+    platform::WindowHandle ActiveWindow() override { return m_active; }
+    void BeginWaitCursor() override { ++m_waitDepth; ++m_waitCount; }
+    void EndWaitCursor() override { --m_waitDepth; }
+
+    std::vector<RecordedBox> boxes;
+    platform::WindowHandle m_active = nullptr;
+    int m_waitDepth = 0;
+    int m_waitCount = 0;
+    size_t PendingAnswers() const { return m_answers.size(); }
+
+private:
+    std::deque<int> m_answers;
+};
