@@ -16,6 +16,15 @@ const std::map<unsigned, const char*>& Table() {
         {IDS_FOLDER_INVALID, "Current font folder is invalid. Defaulting to Windows folder"},
         {IDS_GROUP_INSTALLED, "Selected Fonts have been installed successfully"},
         {IDS_GROUP_FAILED, "Unable to install some of the fonts."},
+        {IDS_SPLASH_ENUMERATING, "Enumerating Installed Fonts"},
+        {IDS_GROUP_READ_ONLY, "Group file %s is read only. It will be not be saved!"},
+        {IDS_GROUP_RENAME_FAILED, "Group file %s could not be renamed to %s. The group is not saved."},
+        {IDS_GROUP_FILE_TAKEN, "Group file %s belongs to another group. The group is not saved."},
+        {IDS_GROUP_NO_FOLDER, "Group %s cannot be saved: the program folder is unknown."},
+        {IDS_GROUP_COPY_REMOTE, "Copy Remote files to 'Fonts' folder?"},
+        {IDS_GROUP_INSTALLING_PERM, "Installing Permanently"},
+        {IDS_SPLASH_READING_GROUPS, "Reading the Groups"},
+        {IDS_SPLASH_READING_SOURCE, "Reading Fonts from Current Folder"},
     };
     return table;
 }

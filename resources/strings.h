@@ -14,6 +14,16 @@ enum StringId : unsigned {
     IDS_FOLDER_INVALID = 61004,
     IDS_GROUP_INSTALLED = 61005,
     IDS_GROUP_FAILED = 61006,
+    // Group files and the group job.
+    IDS_SPLASH_ENUMERATING = 59409,
+    IDS_GROUP_READ_ONLY = 61200,
+    IDS_GROUP_RENAME_FAILED = 61201,
+    IDS_GROUP_FILE_TAKEN = 61202,
+    IDS_GROUP_NO_FOLDER = 61203,
+    IDS_GROUP_COPY_REMOTE = 61204,
+    IDS_GROUP_INSTALLING_PERM = 61205,
+    IDS_SPLASH_READING_GROUPS = 61206,
+    IDS_SPLASH_READING_SOURCE = 61207,
 };
 
 // The text of a string; "" for a number the table does not hold.
