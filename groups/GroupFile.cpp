@@ -82,12 +82,6 @@ int TestRemoteForGroup(FontItem& item) {
     return item.m_bRemote;
 }
 
-// Same full name, and the same file name without folder and extension, ignoring case.
-bool SameFontAndFile(const FontItem& a, const FontItem& b) {
-    return a.m_strFullName == b.m_strFullName && platform::EqualNoCase(platform::BaseNameOf(a.m_strFilePath),
-                                                                       platform::BaseNameOf(b.m_strFilePath));
-}
-
 // Lower-case letter of the first CD-ROM drive, or 0 when the image has none.
 char FirstCdRomLetter() {
     for (char letter = 'a'; letter <= 'z'; ++letter)
@@ -95,18 +89,17 @@ char FirstCdRomLetter() {
     return 0;
 }
 
-void ReadVersion6(const GroupByteReader& read, uint64_t size, bool v61, FontGroup& group,
-                  const GroupPathRewrite& rewrite) {
+void ReadVersion6(const ByteSource& file, bool v61, FontGroup& group, const GroupPathRewrite& rewrite) {
     char name[kGroupNameField] = {};
-    read(kGroupTagSize, name, sizeof name);
+    file.ReadAt(kGroupTagSize, name, sizeof name);
     group.m_strName = FieldText(name, sizeof name, kMaxGroupName);
 
     const size_t recordSize = v61 ? kGroupRecord61 : kGroupRecord60;
     std::vector<char> record(kGroupRecord61);
-    for (uint64_t offset = kGroupTagSize + kGroupNameField; offset < size; offset += recordSize) {
+    for (uint64_t offset = kGroupTagSize + kGroupNameField; offset < file.Size(); offset += recordSize) {
         std::fill(record.begin(), record.end(), '\0');
         // A partial last record is dropped.
-        if (read(offset, record.data(), recordSize) < recordSize) break;
+        if (!file.ReadExact(offset, record.data(), recordSize)) break;
         auto font = std::make_unique<FontItem>();
         std::string path =
             FieldText(record.data() + kGroupStringField, kGroupStringField, kGroupStringField - 1);
@@ -116,24 +109,24 @@ void ReadVersion6(const GroupByteReader& read, uint64_t size, bool v61, FontGrou
         font->m_strStyle =
             FieldText(record.data() + kGroupStyleOffset, kGroupStringField, kGroupStringField - 1);
         // "6.0" records carry no style: the metrics file names the Type 1 font.
-        // TODO(readers): ReadPfmInfo(*font) once the Type 1 reader is in.
+        if (!v61 && font->m_nType == FT_TYPE1) font->ReadPfmInfo();
         TestRemoteForGroup(*font);
         group.m_pFonts->AddTail(std::move(font));
     }
 }
 
-void ReadLegacy(const GroupByteReader& read, uint64_t size, FontGroup& group) {
+void ReadLegacy(const ByteSource& file, FontGroup& group) {
     char name[kGroupNameField] = {};
-    read(0, name, sizeof name);
+    file.ReadAt(0, name, sizeof name);
     group.m_strName = TrimRightSpace(FieldText(name, sizeof name, kMaxGroupName));
 
     const char cdrom = FirstCdRomLetter();
     // Name, folder and file name must all be there; the 38 unused bytes at the end of the last
     // record may be missing.
     constexpr size_t kNeeded = 40 + 100 + 14;
-    for (uint64_t offset = kLegacyFirstRecord; offset < size; offset += kLegacyRecord) {
+    for (uint64_t offset = kLegacyFirstRecord; offset < file.Size(); offset += kLegacyRecord) {
         char record[kLegacyRecord] = {};
-        if (read(offset, record, kNeeded) < kNeeded) break;
+        if (!file.ReadExact(offset, record, kNeeded)) break;
         auto font = std::make_unique<FontItem>();
         font->m_nType = FT_TRUETYPE;
         font->m_strFullName = TrimRightSpace(FieldText(record, 40, 40));
@@ -149,7 +142,7 @@ void ReadLegacy(const GroupByteReader& read, uint64_t size, FontGroup& group) {
         TestRemoteForGroup(*font);
         bool duplicate = false;
         for (FontItem* existing : *group.m_pFonts)
-            if (SameFontAndFile(*existing, *font)) duplicate = true;
+            if (IsSameFontAndFile(*existing, *font)) duplicate = true;
         if (!duplicate) group.m_pFonts->AddTail(std::move(font));
     }
 }
@@ -185,17 +178,17 @@ std::string GroupPathRewrite::Apply(const std::string& path) const {
     return lower.substr(0, at) + to + lower.substr(at + from.size());
 }
 
-void ParseGroupFile(const GroupByteReader& read, uint64_t size, const std::string& path, FontGroup& group,
+void ParseGroupFile(const ByteSource& file, const std::string& path, FontGroup& group,
                     const GroupPathRewrite& rewrite) {
     group.m_strPath = path;
     char tag[kGroupTagSize] = {};
-    read(0, tag, sizeof tag);
+    file.ReadAt(0, tag, sizeof tag);
     const bool v60 = std::memcmp(tag, "6.0", 3) == 0;
     const bool v61 = std::memcmp(tag, "6.1", 3) == 0;
     if (v60 || v61)
-        ReadVersion6(read, size, v61, group, rewrite);
+        ReadVersion6(file, v61, group, rewrite);
     else
-        ReadLegacy(read, size, group);
+        ReadLegacy(file, group);
     // A group needs a name to be shown and saved: a damaged or empty name field gives way to the
     // file's own name.
     if (group.m_strName.empty()) group.m_strName = platform::BaseNameOf(path).substr(0, kMaxGroupName);
@@ -212,8 +205,7 @@ GroupPathRewrite ReadGroupPathRewrite() {
 
 int ReadGroupFile(const platform::ReadFile& file, const std::string& path, FontGroup& group) {
     GroupPathRewrite rewrite = ReadGroupPathRewrite();
-    ParseGroupFile([&](uint64_t offset, void* buffer, size_t n) { return file.ReadAt(offset, buffer, n); },
-                   file.Size(), path, group, rewrite);
+    ParseGroupFile(FileSource(file), path, group, rewrite);
     return 1;
 }
 
@@ -295,9 +287,7 @@ int LoadAllGroups(GroupList& groups) {
         auto file = platform::ReadFile::Open(path);
         if (!file) continue;
         auto group = std::make_unique<FontGroup>();
-        ParseGroupFile(
-            [&](uint64_t offset, void* buffer, size_t n) { return file->ReadAt(offset, buffer, n); },
-            file->Size(), path, *group, rewrite);
+        ParseGroupFile(FileSource(*file), path, *group, rewrite);
         groups.AddTail(std::move(group));
     }
     // The rewrite is a one-time instruction: store every group as read, then drop both keys.

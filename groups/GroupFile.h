@@ -1,12 +1,12 @@
 #pragma once
 // Group files: "6.1" (written), "6.0" and the untagged legacy layout (read), one file per group in
 // the program folder, named after the group with the extension ".FGP".
+#include "fontdata/ByteSource.h"
 #include "groups/FontGroup.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 // Layout of the files.
@@ -29,13 +29,10 @@ struct GroupPathRewrite {
     std::string Apply(const std::string& path) const;
 };
 
-// Reads up to n bytes at an offset and returns the count read (short at the end of the data).
-using GroupByteReader = std::function<size_t(uint64_t offset, void* buffer, size_t n)>;
-
 // Fills the group from the bytes of a group file of any version. `path` is the file's path; it
 // becomes m_strPath. Never fails: a file that ends early gives the fonts of its complete records,
 // and a file without a name takes its file's base name.
-void ParseGroupFile(const GroupByteReader& read, uint64_t size, const std::string& path, FontGroup& group,
+void ParseGroupFile(const ByteSource& file, const std::string& path, FontGroup& group,
                     const GroupPathRewrite& rewrite);
 
 // The rewrite the settings ask for (inactive without settings).

@@ -5,6 +5,7 @@
 #include "platform/hostfs.h"
 #include "platform/profile.h"
 #include "resources/strings.h"
+#include "tests/support/FontFixtures.h"
 #include "tests/support/GroupFiles.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TestImage.h"
@@ -124,6 +125,22 @@ TEST_F(GroupFileTest, Version60IsReadWithoutStyleAndWrittenBackAs61) {
     ASSERT_EQ(bytes.size(), 3u + 128 + 784);
     EXPECT_EQ(bytes.substr(0, 3), "6.1");
     EXPECT_EQ(bytes.substr(131 + 524), std::string(260, '\0'));
+}
+
+TEST_F(GroupFileTest, Type1FontOfVersion60IsNamedFromItsMetricsFile) {
+    image.WriteFile("C:\\PS\\HVB.PFM", fixtures::PfmFile("Helvetica-BoldOblique"));
+    image.WriteFile(kFolder + "T.FGP", GroupFile6("6.0", "T", {{"Stored", "C:\\PS\\HVB.PFM", FT_TYPE1}}));
+    auto group = Read(kFolder + "T.FGP");
+    ASSERT_EQ(group->m_pFonts->GetCount(), 1u);
+    EXPECT_EQ(group->m_pFonts->GetAt(0)->m_strFullName, "Helvetica");
+    EXPECT_EQ(group->m_pFonts->GetAt(0)->m_strStyle, "bolditalic");
+
+    // "6.1" records carry their own name and style.
+    image.WriteFile(kFolder + "T.FGP",
+                    GroupFile6("6.1", "T", {{"Stored", "C:\\PS\\HVB.PFM", FT_TYPE1, "italic"}}));
+    group = Read(kFolder + "T.FGP");
+    EXPECT_EQ(group->m_pFonts->GetAt(0)->m_strFullName, "Stored");
+    EXPECT_EQ(group->m_pFonts->GetAt(0)->m_strStyle, "italic");
 }
 
 TEST_F(GroupFileTest, DuplicatesStayInVersion6ButNotInLegacyFiles) {
