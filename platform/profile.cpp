@@ -120,8 +120,10 @@ void ProfileText::Set(const std::string& section, const std::optional<std::strin
         m_lines.push_back(k + "=" + *value);
         return;
     }
-    size_t lastKey = header;
+    // A new key goes at the end of its section: after its last non-blank line.
+    size_t lastLine = header;
     for (size_t i = header + 1; i < end; ++i) {
+        if (!Trim(m_lines[i]).empty()) lastLine = i;
         std::string key2, v;
         if (!ParseKey(m_lines[i], key2, v)) continue;
         if (EqualNoCase(key2, k)) {
@@ -131,9 +133,8 @@ void ProfileText::Set(const std::string& section, const std::optional<std::strin
                 m_lines.erase(m_lines.begin() + i);
             return;
         }
-        lastKey = i;
     }
-    if (value) m_lines.insert(m_lines.begin() + lastKey + 1, k + "=" + *value);
+    if (value) m_lines.insert(m_lines.begin() + lastLine + 1, k + "=" + *value);
 }
 
 std::string ProfileText::Bytes() const {
