@@ -11,7 +11,8 @@ FontItem::~FontItem() = default;
 
 void FontItem::SetFromEnumLogFont(const platform::ENUMLOGFONTA& elf) {
     m_strFullName.assign(elf.elfFullName, strnlen(elf.elfFullName, sizeof elf.elfFullName));
-    m_strFamilyName.assign(elf.elfLogFont.lfFaceName, strnlen(elf.elfLogFont.lfFaceName, sizeof elf.elfLogFont.lfFaceName));
+    m_strFamilyName.assign(elf.elfLogFont.lfFaceName,
+                           strnlen(elf.elfLogFont.lfFaceName, sizeof elf.elfLogFont.lfFaceName));
     m_logFont = elf;
     m_bHasLogFont = 1;
 }

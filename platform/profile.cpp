@@ -162,7 +162,8 @@ unsigned ParseProfileInt(const std::string& text, int def) {
     bool neg = false;
     if (text[i] == '-' || text[i] == '+') neg = text[i++] == '-';
     uint32_t v = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') v = v * 10u + static_cast<uint32_t>(text[i++] - '0');
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        v = v * 10u + static_cast<uint32_t>(text[i++] - '0');
     return neg ? 0u - v : v;
 }
 
@@ -200,7 +201,8 @@ unsigned GetInt(const std::string& file, const std::string& section, const std::
     return ParseProfileInt(*v, def);
 }
 
-std::vector<std::pair<std::string, std::string>> Entries(const std::string& file, const std::string& section) {
+std::vector<std::pair<std::string, std::string>> Entries(const std::string& file,
+                                                         const std::string& section) {
     return Load(file).Entries(section);
 }
 

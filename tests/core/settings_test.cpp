@@ -35,9 +35,10 @@ TEST(SharedConfig, LocatesTheFolderAndReportsWhatIsMissing) {
         EXPECT_FALSE(config.LocateSharedConfig(true));
         ASSERT_EQ(ui.boxes.size(), 1u);
         EXPECT_EQ(ui.boxes[0].caption, "Kelvra");
-        EXPECT_EQ(ui.boxes[0].text, "Could not open C:\\ELSEWHERE\\KELVRAAPP.INI.\n\nPlease check Key: "
-                                    "\"HKEY_LOCAL_MACHINE\\SOFTWARE\\Kelvra\\Pictavo\\6.0\"  Value: \"ConfigDir\"  "
-                                    "in the Registry.");
+        EXPECT_EQ(ui.boxes[0].text,
+                  "Could not open C:\\ELSEWHERE\\KELVRAAPP.INI.\n\nPlease check Key: "
+                  "\"HKEY_LOCAL_MACHINE\\SOFTWARE\\Kelvra\\Pictavo\\6.0\"  Value: \"ConfigDir\"  "
+                  "in the Registry.");
         EXPECT_EQ(ui.boxes[0].Icon(), unsigned(kMbIconWarning));
         EXPECT_EQ(config.GetConfigFolder(), "");
     }
@@ -123,7 +124,8 @@ TEST_F(AppFixture, ValuesAreNormalisedOnlyWhereTheyMustBe) {
 
 TEST_F(AppFixture, UnusableLastFolderFallsBackToTheWindowsFolder) {
     for (int warnings : {0, 1}) {
-        image.WriteFile(settings, "[config]\r\nLastFolder=C:\\GONE\r\nShowWarnings=" + std::to_string(warnings) + "\r\n");
+        image.WriteFile(
+            settings, "[config]\r\nLastFolder=C:\\GONE\r\nShowWarnings=" + std::to_string(warnings) + "\r\n");
         ScriptedUi local;
         WFontMgrApp app(local);
         app.Config().LocateSharedConfig(true);

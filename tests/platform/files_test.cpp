@@ -14,18 +14,20 @@ TEST(Paths, ResolveWithoutRegardToCase) {
     TestImage image;
     image.WriteFile("C:\\WINDOWS\\Fonts\\Arial.TTF", "x");
     const std::string expected = image.Root() + "/drives/c/WINDOWS/Fonts/Arial.TTF";
-    for (const char* p : {"C:\\WINDOWS\\Fonts\\Arial.TTF", "c:\\windows\\FONTS\\arial.ttf", "C:/Windows/fonts/ARIAL.ttf",
-                          "C:\\WINDOWS\\.\\SYSTEM\\..\\Fonts\\arial.ttf"})
+    for (const char* p : {"C:\\WINDOWS\\Fonts\\Arial.TTF", "c:\\windows\\FONTS\\arial.ttf",
+                          "C:/Windows/fonts/ARIAL.ttf", "C:\\WINDOWS\\.\\SYSTEM\\..\\Fonts\\arial.ttf"})
         EXPECT_EQ(HostPath(p).value_or("?"), expected) << p;
     // Missing components are kept as given.
-    EXPECT_EQ(HostPath("C:\\windows\\New\\File.txt").value_or("?"), image.Root() + "/drives/c/WINDOWS/New/File.txt");
+    EXPECT_EQ(HostPath("C:\\windows\\New\\File.txt").value_or("?"),
+              image.Root() + "/drives/c/WINDOWS/New/File.txt");
 }
 
 TEST(Paths, FailLikeAMissingFile) {
     TestImage image;
     const std::string longPath = "C:\\" + std::string(kMaxPath, 'a');
-    for (const std::string& p : {std::string("Q:\\x"), std::string("C:\\..\\secret"), std::string("relative\\x"),
-                                 longPath, std::string("C:\\WINDOWS\\..\\..\\etc")}) {
+    for (const std::string& p :
+         {std::string("Q:\\x"), std::string("C:\\..\\secret"), std::string("relative\\x"), longPath,
+          std::string("C:\\WINDOWS\\..\\..\\etc")}) {
         EXPECT_FALSE(HostPath(p)) << p;
         EXPECT_EQ(FileAttributes(p), kInvalidAttributes) << p;
         EXPECT_FALSE(ReadWholeFile(p)) << p;
@@ -97,10 +99,11 @@ TEST(Files, PatternsMatchTheLongNameOnly) {
         const char* name;
         const char* pattern;
         bool match;
-    } cases[] = {{"a.ttf", "*.TTF", true},  {"A.TTF", "*.ttf", true},  {"a.ttfx", "*.TTF", false},
-                 {"abc", "a?c", true},      {"ac", "a?c", false},      {"noext", "*.*", true},
-                 {"x.y.z", "*.z", true},    {"", "*", true},           {"ab", "*b*", true}};
-    for (const auto& c : cases) EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.match) << c.name << " " << c.pattern;
+    } cases[] = {{"a.ttf", "*.TTF", true}, {"A.TTF", "*.ttf", true}, {"a.ttfx", "*.TTF", false},
+                 {"abc", "a?c", true},     {"ac", "a?c", false},     {"noext", "*.*", true},
+                 {"x.y.z", "*.z", true},   {"", "*", true},          {"ab", "*b*", true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.match) << c.name << " " << c.pattern;
 }
 
 TEST(Files, SeekingReadsStopAtTheEnd) {

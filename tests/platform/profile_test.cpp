@@ -14,19 +14,23 @@ const std::string kIni = "C:\\WINDOWS\\TEST.INI";
 
 TEST(Profile, ReadsWithWindowsSemantics) {
     TestImage image;
-    image.WriteFile(kIni, "; comment\r\n[Fonts]\r\n  Arial  =  arial.ttf  \r\nquoted=\"a b\"\r\nsingle='x'\r\n"
-                          "semi=a;b\r\ndup=first\r\ndup=second\r\nnoequals\r\n[ Other ]\r\nkey=other\r\n");
+    image.WriteFile(kIni,
+                    "; comment\r\n[Fonts]\r\n  Arial  =  arial.ttf  \r\nquoted=\"a b\"\r\nsingle='x'\r\n"
+                    "semi=a;b\r\ndup=first\r\ndup=second\r\nnoequals\r\n[ Other ]\r\nkey=other\r\n");
     struct Case {
         const char* section;
         const char* key;
         const char* expected;
     } cases[] = {
-        {"fonts", "ARIAL", "arial.ttf"}, {" Fonts ", " Arial ", "arial.ttf"}, {"Fonts", "quoted", "a b"},
-        {"Fonts", "single", "x"},        {"Fonts", "semi", "a;b"},          {"Fonts", "dup", "first"},
-        {"other", "key", "other"},       {"Fonts", "missing", "def"},       {"Missing", "key", "def"},
+        {"fonts", "ARIAL", "arial.ttf"}, {" Fonts ", " Arial ", "arial.ttf"},
+        {"Fonts", "quoted", "a b"},      {"Fonts", "single", "x"},
+        {"Fonts", "semi", "a;b"},        {"Fonts", "dup", "first"},
+        {"other", "key", "other"},       {"Fonts", "missing", "def"},
+        {"Missing", "key", "def"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(profile::GetString(kIni, c.section, c.key, "def  "), c.expected) << c.section << "/" << c.key;
+        EXPECT_EQ(profile::GetString(kIni, c.section, c.key, "def  "), c.expected)
+            << c.section << "/" << c.key;
     }
 }
 
@@ -64,8 +68,9 @@ TEST(Profile, WritesCreateDeleteAndKeepWhatTheyDoNotTouch) {
     EXPECT_TRUE(profile::Write(kIni, "New", std::string("k"), std::string("v")));
     EXPECT_TRUE(profile::Write(kIni, "Tail", std::string("x"), std::nullopt));
     EXPECT_TRUE(profile::Write(kIni, "Tail", std::string("absent"), std::nullopt));
-    EXPECT_EQ(image.ReadFile(kIni), "; keep me\r\n[Fonts]\r\nArial=new.ttf\r\ngarbage line\r\nCourier=\r\n\r\n"
-                                    "[Tail]\r\n\r\n[New]\r\nk=v\r\n");
+    EXPECT_EQ(image.ReadFile(kIni),
+              "; keep me\r\n[Fonts]\r\nArial=new.ttf\r\ngarbage line\r\nCourier=\r\n\r\n"
+              "[Tail]\r\n\r\n[New]\r\nk=v\r\n");
     EXPECT_TRUE(profile::Write(kIni, "Fonts", std::nullopt, std::nullopt));
     EXPECT_EQ(profile::GetString(kIni, "Fonts", "Arial", "gone"), "gone");
     EXPECT_EQ(profile::GetString(kIni, "New", "k"), "v");
@@ -94,10 +99,12 @@ TEST(Profile, TwoProcessesWritingAtOnceLoseNothing) {
     constexpr int kWrites = 40;
     pid_t child = ::fork();
     if (child == 0) {
-        for (int i = 0; i < kWrites; ++i) profile::Write(kIni, "child", "k" + std::to_string(i), std::string("c"));
+        for (int i = 0; i < kWrites; ++i)
+            profile::Write(kIni, "child", "k" + std::to_string(i), std::string("c"));
         ::_exit(0);
     }
-    for (int i = 0; i < kWrites; ++i) profile::Write(kIni, "parent", "k" + std::to_string(i), std::string("p"));
+    for (int i = 0; i < kWrites; ++i)
+        profile::Write(kIni, "parent", "k" + std::to_string(i), std::string("p"));
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_EQ(profile::Entries(kIni, "child").size(), size_t(kWrites));

@@ -50,8 +50,10 @@ TEST(Registry, ValueThatDoesNotFitTheBufferIsMoreData) {
 TEST(Registry, DamagedLinesAreKeptWhenTheFileIsWrittenAgain) {
     TestImage image;
     image.WriteFile("C:\\x", "");
-    std::string text = "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\r\n\"good\"=\"1\"\r\nthis is not a value\r\n"
-                       "\"bin\"=hex:01,02,\\\r\n  03\r\n\"broken\"=dword:12\r\n\r\n[HKEY_CURRENT_USER\\X]\r\n\"u\"=\"2\"\r\n";
+    std::string text =
+        "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\r\n\"good\"=\"1\"\r\nthis is not a value\r\n"
+        "\"bin\"=hex:01,02,\\\r\n  "
+        "03\r\n\"broken\"=dword:12\r\n\r\n[HKEY_CURRENT_USER\\X]\r\n\"u\"=\"2\"\r\n";
     ASSERT_TRUE(platform::host::WriteFileAtomic(CurrentImage().RegistryPath(), text));
     std::string out;
     EXPECT_EQ(reg::QueryString("SOFTWARE\\A", "good", out), kRegOk);
