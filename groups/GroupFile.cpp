@@ -305,8 +305,3 @@ FontGroup* FindGroupByName(const GroupList& groups, const std::string& name) {
         if (platform::LowerAnsi(group->m_strName) == wanted) return group;
     return nullptr;
 }
-
-std::string TempFontFolder() {
-    const std::string folder = HasApp() ? TheApp().ProgramFolder() : std::string();
-    return folder.empty() ? std::string() : folder + "TempFont";
-}

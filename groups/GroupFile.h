@@ -52,5 +52,3 @@ int SaveGroup(FontGroup& group, platform::WindowHandle owner);
 int LoadAllGroups(GroupList& groups);
 // The group of that name, compared without regard to case; nullptr when there is none.
 FontGroup* FindGroupByName(const GroupList& groups, const std::string& name);
-// The program folder followed by "TempFont"; empty without a program folder.
-std::string TempFontFolder();
