@@ -11,7 +11,9 @@ namespace platform {
 
 namespace {
 
-std::string BootFile() { return CurrentImage().SessionDir() + "/boot_id"; }
+std::string BootFile() {
+    return CurrentImage().SessionDir() + "/boot_id";
+}
 
 bool StartFresh() {
     std::error_code ec;

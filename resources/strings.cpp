@@ -6,9 +6,10 @@ namespace {
 
 const std::map<unsigned, const char*>& Table() {
     static const std::map<unsigned, const char*> table = {
-        {IDS_CONFIG_FILE_MISSING,
-         "Could not open %s.\n\nPlease check Key: \"HKEY_LOCAL_MACHINE\\%s\"  Value: \"%s\"  in the Registry."},
-        {IDS_CONFIG_VALUE_MISSING, "Key: \"HKEY_LOCAL_MACHINE\\%s\"  Value: \"%s\"  not found in the Registry."},
+        {IDS_CONFIG_FILE_MISSING, "Could not open %s.\n\nPlease check Key: \"HKEY_LOCAL_MACHINE\\%s\"  "
+                                  "Value: \"%s\"  in the Registry."},
+        {IDS_CONFIG_VALUE_MISSING,
+         "Key: \"HKEY_LOCAL_MACHINE\\%s\"  Value: \"%s\"  not found in the Registry."},
         {IDS_UNKNOWN, "Unknown"},
         {IDS_SCAN_TRUETYPE_EXT, "TTF"},
         {IDS_SCAN_TYPE1_EXT, "PFM"},
