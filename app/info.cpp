@@ -1,5 +1,6 @@
 #include "app/info.h"
 #include "app/infofonts.h"
+#include "app/infoscan.h"
 
 #include "platform/image.h"
 
@@ -16,6 +17,7 @@ int RunInfoTool(const std::string& root, const std::vector<std::string>& args) {
         std::fprintf(stderr, "typestow-info: no system image in %s\n", root.c_str());
         return 1;
     }
+    if (args[0] == "scan") return InfoScanCommand(args);
     std::fprintf(stderr, "typestow-info: unknown command %s\n", args[0].c_str());
     return 2;
 }
