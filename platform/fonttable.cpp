@@ -171,16 +171,21 @@ void CharRange(FT_Face face, bool symbol, uint8_t& first, uint8_t& last) {
     int lo = -1, hi = -1;
     bool ok = symbol ? FT_Select_Charmap(face, FT_ENCODING_MS_SYMBOL) == 0
                      : FT_Select_Charmap(face, FT_ENCODING_UNICODE) == 0;
+    // A symbol font places its characters at 0xF000 + byte, or (older fonts) at the byte itself;
+    // the base that holds more of them is the font's.
+    FT_ULong base = 0;
+    if (ok && symbol) {
+        int high = 0, low = 0;
+        for (FT_ULong b = 1; b < 256; ++b) {
+            high += FT_Get_Char_Index(face, 0xF000 + b) != 0;
+            low += FT_Get_Char_Index(face, b) != 0;
+        }
+        base = high >= low ? 0xF000 : 0;
+    }
     if (ok) {
-        for (int b = 0; b < 256; ++b) {
-            bool has;
-            if (symbol) {
-                has = FT_Get_Char_Index(face, 0xF000 + b) != 0 || FT_Get_Char_Index(face, b) != 0;
-            } else {
-                char32_t u = Cp1252ToUnicode(static_cast<uint8_t>(b));
-                has = u != 0 && FT_Get_Char_Index(face, u) != 0;
-            }
-            if (has) {
+        for (int b = 1; b < 256; ++b) { // byte 0 is no character
+            char32_t u = symbol ? base + b : Cp1252ToUnicode(static_cast<uint8_t>(b));
+            if (u != 0 && FT_Get_Char_Index(face, u) != 0) {
                 if (lo < 0) lo = b;
                 hi = b;
             }
