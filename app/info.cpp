@@ -17,6 +17,7 @@ int RunInfoTool(const std::string& root, const std::vector<std::string>& args) {
         std::fprintf(stderr, "typestow-info: no system image in %s\n", root.c_str());
         return 1;
     }
+    if (args[0] == "installed") return InfoInstalledCommand(args);
     if (args[0] == "scan") return InfoScanCommand(args);
     std::fprintf(stderr, "typestow-info: unknown command %s\n", args[0].c_str());
     return 2;

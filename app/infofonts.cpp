@@ -1,9 +1,12 @@
 #include "app/infofonts.h"
 
+#include "app/WFontMgrApp.h"
+
 #include "fontdata/TrueTypeReader.h"
 #include "fontdata/Type1.h"
 #include "platform/image.h"
 #include "platform/paths.h"
+#include "platform/session.h"
 #include "platform/text.h"
 #include "properties/InfoLines.h"
 
@@ -53,5 +56,27 @@ int InfoFontCommand(const std::string& root, const std::vector<std::string>& arg
         }
     }
     PrintLines(InfoLines(item));
+    return 0;
+}
+
+int InfoInstalledCommand(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        std::fputs("usage: typestow-info [--root DIR] installed\n", stderr);
+        return 2;
+    }
+    platform::EnsureSession();
+    platform::ConsoleUi ui;
+    WFontMgrApp app(ui);
+    app.m_bFontsChanged = 1;
+    app.RefreshInstalledFonts();
+    std::vector<std::string> lines;
+    auto list = [&](const FontList& fonts, const char* where) {
+        for (const FontItem* f : InDisplayOrder(fonts))
+            lines.push_back(std::string(where) + "\t" + (f->m_nType == FT_TYPE1 ? "ATM" : "TTF") + "\t" +
+                            f->m_strFullName + "\t" + f->m_strFilePath);
+    };
+    list(*app.m_permList, "P");
+    list(*app.m_tempList, "T");
+    PrintLines(lines);
     return 0;
 }
