@@ -1,10 +1,12 @@
 #include "tests/support/InstallFixture.h"
 
+#include "app/folders.h"
 #include "platform/broadcast.h"
 #include "platform/fonttable.h"
 #include "platform/hostfs.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
+#include "platform/session.h"
 
 #include <cstring>
 #include <stdexcept>
@@ -31,6 +33,8 @@ InstallFixture::InstallFixture(bool nt)
     app->m_groupList = std::make_unique<GroupList>();
     app->m_sourceList = std::make_unique<FontList>();
     app->m_clipboard = std::make_unique<FontList>();
+    // The session starts now, as it would at boot, not at the first font-table call of a test.
+    platform::EnsureSession();
 }
 
 void InstallFixture::PutTrueType(const std::string& windowsPath, const std::string& dejaVuFile) {
