@@ -1,5 +1,10 @@
 #include "app/GroupJob.h"
 
+#include "groups/GroupFile.h"
+#include "groups/InstallGroup.h"
+#include "install/engine.h"
+#include "platform/broadcast.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 #include <cstring>
@@ -57,4 +62,32 @@ GroupJob ParseCommandLine(const std::string& commandLine) {
     }
     std::memcpy(job.m_szFile, file.data(), std::min(file.size(), kMaxToken));
     return job;
+}
+
+int RunGroupJob(GroupJob& job) {
+    if (job.m_szFile[0] == '\0') return GJ_FAILED;
+    {
+        const std::string path(job.m_szFile);
+        auto file = platform::ReadFile::Open(path);
+        if (!file) return GJ_FAILED;
+        ReadGroupFile(*file, path, *job.m_pGroup);
+    }
+    int result = GJ_INSTALLED;
+    if (job.m_nMode == 1 || job.m_nMode == 2) {
+        // The check may leave fonts out of the selection; the group keeps them all.
+        FontSelection fonts;
+        for (FontItem* font : *job.m_pGroup->m_pFonts) fonts.push_back(font);
+        if (!ValidateSelection(fonts)) return GJ_FAILED;
+        int copy = 0;
+        if (job.m_nMode == 1 && !AskCopyRemote(*job.m_pGroup->m_pFonts, copy)) return GJ_FAILED;
+        for (FontItem* font : fonts) {
+            int ok =
+                job.m_nMode == 1 ? InstallGroupFontPermanent(*font, copy) : InstallGroupFontTemporary(*font);
+            if (!ok) result = GJ_FAILED;
+        }
+    } else {
+        result = AskAndInstall(job);
+    }
+    if (result == GJ_INSTALLED) platform::SendFontChange();
+    return result;
 }

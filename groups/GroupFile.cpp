@@ -1,6 +1,7 @@
 #include "groups/GroupFile.h"
 
 #include "app/WFontMgrApp.h"
+#include "install/engine.h"
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/lock.h"
@@ -56,32 +57,6 @@ std::string SettingsPath() {
     return folder.empty() ? std::string() : folder + "typestow.ini";
 }
 
-// A drive letter whose kind makes the files on it remote (removable, network, CD-ROM, RAM disk).
-// The letters are kept in the application's cache, built once.
-int TestRemoteForGroup(FontItem& item) {
-    if (!HasApp()) return item.m_bRemote;
-    WFontMgrApp& app = TheApp();
-    if (app.m_nRemoteDrives == -1) {
-        app.m_nRemoteDrives = 0;
-        for (char letter = 'a'; letter <= 'z'; ++letter) {
-            unsigned type = platform::GetDriveType(std::string(1, letter) + ":\\");
-            if (type == platform::kDriveRemovable || type == platform::kDriveRemote ||
-                type == platform::kDriveCdRom || type == platform::kDriveRamDisk)
-                app.m_remoteDrives[app.m_nRemoteDrives++] = letter;
-        }
-        app.m_remoteDrives[app.m_nRemoteDrives] = '\0';
-    }
-    auto isRemote = [&](const std::string& path) {
-        if (path.empty()) return false;
-        char c = platform::LowerAnsi(path[0]);
-        for (int i = 0; i < app.m_nRemoteDrives; ++i)
-            if (app.m_remoteDrives[i] == c) return true;
-        return false;
-    };
-    if (isRemote(item.m_strFilePath) || isRemote(item.m_strOriginalPath)) item.m_bRemote = 1;
-    return item.m_bRemote;
-}
-
 // Lower-case letter of the first CD-ROM drive, or 0 when the image has none.
 char FirstCdRomLetter() {
     for (char letter = 'a'; letter <= 'z'; ++letter)
@@ -110,7 +85,7 @@ void ReadVersion6(const ByteSource& file, bool v61, FontGroup& group, const Grou
             FieldText(record.data() + kGroupStyleOffset, kGroupStringField, kGroupStringField - 1);
         // "6.0" records carry no style: the metrics file names the Type 1 font.
         if (!v61 && font->m_nType == FT_TYPE1) font->ReadPfmInfo();
-        TestRemoteForGroup(*font);
+        if (HasApp()) TestRemote(*font);
         group.m_pFonts->AddTail(std::move(font));
     }
 }
@@ -139,7 +114,7 @@ void ReadLegacy(const ByteSource& file, FontGroup& group) {
         folder = TrimRightSpace(folder);
         if (!folder.empty() && folder.back() != '\\') folder += '\\';
         font->m_strFilePath = TrimRightSpace(folder + FieldText(record + 140, 14, 12));
-        TestRemoteForGroup(*font);
+        if (HasApp()) TestRemote(*font);
         bool duplicate = false;
         for (FontItem* existing : *group.m_pFonts)
             if (IsSameFontAndFile(*existing, *font)) duplicate = true;

@@ -399,7 +399,7 @@ TEST_F(Engine, PreviewOfAFileThatIsActiveAlreadyLeavesItActive) {
 TEST_F(Engine, GroupFontInstalledPermanentlyJoinsThePermanentListOnce) {
     PutTrueType("D:\\FONTS\\sans.ttf");
     FontGroup group;
-    FontItem* member = group.m_fonts.AddTail(TrueType("DejaVu Sans", "D:\\FONTS\\sans.ttf"));
+    FontItem* member = group.m_pFonts->AddTail(TrueType("DejaVu Sans", "D:\\FONTS\\sans.ttf"));
     EXPECT_EQ(InstallGroupFontPermanent(*member, 1), 1);
     const std::string copied = FontsDir() + "\\sans.ttf";
     EXPECT_TRUE(image.Exists(copied));
@@ -416,7 +416,7 @@ TEST_F(Engine, GroupFontInstalledPermanentlyJoinsThePermanentListOnce) {
     EXPECT_EQ(InstallGroupFontPermanent(*again, 1), 1);
     EXPECT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(app->m_permList->GetCount(), 1u);
-    EXPECT_EQ(group.m_fonts.GetCount(), 1u) << "the group keeps its own font";
+    EXPECT_EQ(group.m_pFonts->GetCount(), 1u) << "the group keeps its own font";
 
     // Without copying the font is installed from where it is.
     PutTrueType("D:\\FONTS\\bold.ttf", "DejaVuSans-Bold.ttf");
