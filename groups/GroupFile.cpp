@@ -223,32 +223,43 @@ int SaveGroup(FontGroup& group, platform::WindowHandle owner) {
     const std::string newPath =
         (neverSaved ? oldPath : platform::FolderOf(oldPath)) + group.m_strName + ".FGP";
 
-    platform::ImageLock lock;
-    // Another group's file is never overwritten.
-    if (IsOtherGroupsFile(group, newPath)) {
-        Report(owner, FormatString(IDS_GROUP_FILE_TAKEN, {newPath}), IDS_CAPTION_ERROR,
-               platform::kMbIconError);
-        return 0;
-    }
-    if (!neverSaved && oldPath != newPath && platform::FileExists(oldPath)) {
-        bool moved = platform::EqualNoCase(oldPath, newPath) ? RenameCaseOnly(oldPath, newPath)
-                                                             : platform::MoveFile(oldPath, newPath);
-        if (!moved) {
+    enum class Outcome { Saved, Taken, NotRenamed, NotWritten };
+    Outcome outcome = Outcome::Saved;
+    {
+        // The lock covers the file operations only, never a message box.
+        platform::ImageLock lock;
+        if (IsOtherGroupsFile(group, newPath)) {
+            // Another group's file is never overwritten.
+            outcome = Outcome::Taken;
+        } else if (!neverSaved && oldPath != newPath && platform::FileExists(oldPath) &&
+                   !(platform::EqualNoCase(oldPath, newPath) ? RenameCaseOnly(oldPath, newPath)
+                                                             : platform::MoveFile(oldPath, newPath))) {
             // The file stays where it was, so the group keeps its old path and its next save
             // tries again.
-            Report(owner, FormatString(IDS_GROUP_RENAME_FAILED, {oldPath, newPath}), IDS_CAPTION_ERROR,
-                   platform::kMbIconError);
-            return 0;
+            outcome = Outcome::NotRenamed;
+        } else {
+            group.m_strPath = newPath;
+            if (!WriteGroupFile(newPath, group)) outcome = Outcome::NotWritten;
         }
     }
-    group.m_strPath = newPath;
-    if (!WriteGroupFile(newPath, group)) {
+    switch (outcome) {
+    case Outcome::Saved:
+        return 1;
+    case Outcome::Taken:
+        Report(owner, FormatString(IDS_GROUP_FILE_TAKEN, {newPath}), IDS_CAPTION_ERROR,
+               platform::kMbIconError);
+        break;
+    case Outcome::NotRenamed:
+        Report(owner, FormatString(IDS_GROUP_RENAME_FAILED, {oldPath, newPath}), IDS_CAPTION_ERROR,
+               platform::kMbIconError);
+        break;
+    case Outcome::NotWritten:
         if (warnings)
             Report(owner, FormatString(IDS_GROUP_READ_ONLY, {newPath}), IDS_CAPTION_WARNING,
                    platform::kMbIconWarning);
-        return 0;
+        break;
     }
-    return 1;
+    return 0;
 }
 
 int LoadAllGroups(GroupList& groups) {

@@ -394,6 +394,20 @@ TEST_F(GroupFileTest, RewriteDoesNotTouchLegacyFilesAndRunsOnce) {
     EXPECT_EQ(FindGroupByName(again, "New")->m_pFonts->GetAt(0)->m_strFilePath, "D:\\Y\\a.ttf");
 }
 
+TEST_F(GroupFileTest, RewriteLeavesReadOnlyFilesAsTheyAre) {
+    platform::profile::Write(kSettings, "config", std::string("GroupReplaceTextFrom"), std::string("C:\\X"));
+    platform::profile::Write(kSettings, "config", std::string("GroupReplaceTextTo"), std::string("D:\\Y"));
+    const std::string original = GroupFile6("6.0", "Locked", {{"A", "C:\\X\\A.TTF"}});
+    image.WriteFile(kFolder + "Locked.FGP", original);
+    ASSERT_TRUE(platform::SetFileAttributes(kFolder + "Locked.FGP", platform::kAttrReadOnly));
+    LoadAllGroups(*app.m_groupList);
+    ASSERT_EQ(app.m_groupList->GetCount(), 1u);
+    EXPECT_EQ(app.m_groupList->GetAt(0)->m_pFonts->GetAt(0)->m_strFilePath, "D:\\Y\\a.ttf");
+    EXPECT_EQ(image.ReadFile(kFolder + "Locked.FGP"), original);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(platform::profile::GetString(kSettings, "config", "GroupReplaceTextFrom", "-"), "-");
+}
+
 TEST_F(GroupFileTest, LoadSkipsFilesThatCannotBeOpenedAndOtherExtensions) {
     image.WriteFile(kFolder + "A.FGP", GroupFile6("6.1", "A", {}));
     image.WriteFile(kFolder + "b.fgp", GroupFile6("6.1", "B", {}));

@@ -63,6 +63,11 @@ TEST_F(StartupTest, WithoutCommandLineEverythingComesInBeforeTheMainWindow) {
     EXPECT_TRUE(ui.boxes.empty());
 }
 
+TEST_F(StartupTest, BlankCommandLineIsNoCommandLine) {
+    app->AppStartup("   ");
+    EXPECT_EQ(ui.events, kSplashRun);
+}
+
 TEST_F(StartupTest, SettingsAreReadWhileTheSplashIsUp) {
     platform::profile::Write(kSettings, "config", std::string("LastFolder"), std::string("C:\\GONE"));
     app->AppStartup("");
