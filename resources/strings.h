@@ -6,6 +6,10 @@
 enum StringId : unsigned {
     IDS_CONFIG_FILE_MISSING = 20775,
     IDS_CONFIG_VALUE_MISSING = 20776,
+    IDS_UNKNOWN = 59312,
+    IDS_SCAN_TRUETYPE_EXT = 59375,
+    IDS_SCAN_TYPE1_EXT = 59376,
+    IDS_SCAN_PATTERNS = 59377,
     // Texts whose numbers the resource file leaves open get numbers of ours from 61000 on.
     IDS_CONFIG_CAPTION = 61000,
     IDS_CAPTION_ERROR = 61001,
@@ -14,6 +18,20 @@ enum StringId : unsigned {
     IDS_FOLDER_INVALID = 61004,
     IDS_GROUP_INSTALLED = 61005,
     IDS_GROUP_FAILED = 61006,
+    // Install engine and pane install batches.
+    IDS_INVALID_FONT_FILES = 61300,
+    IDS_TYPE1_ON_NT = 61301,
+    IDS_REPLACE_FILE = 61302,
+    IDS_COPYING_FILE = 61303,
+    IDS_COPY_REMOTE = 61304,
+    IDS_INSTALLING_PERMANENTLY = 61305,
+    IDS_CONFIRM_UNINSTALL = 61306,
+    IDS_UNINSTALL_PERMANENTLY = 61307,
+    IDS_UNINSTALL_TEMPORARILY = 61308,
+    IDS_ALREADY_PERMANENT = 61309,
+    IDS_ALREADY_TEMPORARY = 61310,
+    IDS_SKIPPED_PERMANENT = 61311,
+    IDS_DELETE_FAILED = 61312,
 };
 
 // The text of a string; "" for a number the table does not hold.
