@@ -328,6 +328,22 @@ TEST_F(Batches, CopyQuestionOfThePermanentBatches) {
     }
 }
 
+TEST_F(Batches, PastedType1FontKeepsItsStyleAndStaysPermanent) {
+    // Copied into the Fonts folder on the way: the ATM.INI key still carries the font's own style.
+    PutType1("D:\\FONTS\\HVB.PFM", "Helvetica-Bold");
+    app->m_clipboard->AddTail(Type1("Helvetica", "bold", "D:\\FONTS\\HVB.PFM"));
+    ui.Answer(kIdYes);
+    PasteIntoPermanent(permPane, tempPane);
+    ASSERT_EQ(app->m_permList->GetCount(), 1u);
+    FontItem* pasted = app->m_permList->GetAt(0);
+    EXPECT_EQ(pasted->m_strStyle, "bold");
+    EXPECT_EQ(pasted->m_strFilePath, FontsDir() + "\\HVB.PFM");
+    EXPECT_TRUE(image.Exists(FontsDir() + "\\HVB.pfb"));
+    EXPECT_EQ(AtmIniValue("Helvetica,bold"), FontsDir() + "\\HVB.PFM," + FontsDir() + "\\HVB.pfb");
+    EXPECT_EQ(AtmIniValue("Helvetica,Style"), "<none>");
+    EXPECT_EQ(app->ClassifyInstalledFont(*pasted), 1) << "found again as installed permanently";
+}
+
 TEST_F(Batches, DropsBetweenTheInstalledPanesWithWarningsOffMoveWithoutQuestions) {
     app->m_bShowWarnings = 0;
     PutTrueType("C:\\SRC\\sans.ttf");
