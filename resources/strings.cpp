@@ -42,6 +42,22 @@ const std::map<unsigned, const char*>& Table() {
         {IDS_SKIPPED_PERMANENT,
          "Some fonts are already installed Permanently and therefore could not be installed temporarily"},
         {IDS_DELETE_FAILED, "Some font files were not found and therefore could not be Deleted"},
+        {IDS_GROUP_NAME_INVALID, "Group Names can not contain characters \\ / : * ? \" < > | or invalid "
+                                 "extended characters.  Please choose a different name."},
+        {IDS_GROUP_NAME_EXISTS, "Group name already exists. Please choose a different name."},
+        {IDS_GROUP_NAME_TOO_LONG, "Group names can not be longer than 127 characters.  Please choose a "
+                                  "shorter name."},
+        {IDS_ALREADY_IN_GROUP, "Some fonts are already included in the group"},
+        {IDS_REMOVE_GROUP_FONT, "Are you sure you want to remove the selected font from this group?"},
+        {IDS_REMOVE_GROUP_FONT_CAPTION, "Deleting a Group Font"},
+        {IDS_DELETE_GROUP, "Are you sure you want to delete this group?"},
+        {IDS_DELETE_GROUP_CAPTION, "Deleting a Group"},
+        {IDS_NEW_GROUP_NAME, "NewGroup"},
+        {IDS_GROUP_ICON_FAILED, "An error has occurred while placing the group on Start menu"},
+        {IDS_SHORTCUT_TO, "Shortcut to"},
+        {IDS_GROUP_FONT_TTF, "%s [TTF]"},
+        {IDS_GROUP_FONT_ATM, "%s [ATM]"},
+        {IDS_GROUP_FONT_UNKNOWN, "%s [Unknown]"},
     };
     return table;
 }

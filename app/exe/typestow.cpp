@@ -1,5 +1,6 @@
 // typestow: the font manager. Started with a group file (and a switch) it installs that group and
 // ends; otherwise it opens the main window.
+#include "app/ConsoleAppUi.h"
 #include "app/WFontMgrApp.h"
 #include "app/ui/QtUiPort.h"
 #include "platform/image.h"
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<QApplication> qapp;
     std::unique_ptr<platform::UiPort> ui;
     if (console) {
-        ui = std::make_unique<platform::ConsoleUi>();
+        ui = std::make_unique<ConsoleAppUi>();
     } else {
         // Qt takes its own options out of the arguments first.
         qapp = std::make_unique<QApplication>(argc, argv);
