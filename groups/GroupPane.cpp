@@ -440,7 +440,7 @@ void GroupPane::CreateGroupIcon() {
     // A font node names no group: there is no icon to make for it.
     if (!node || m_tree.ParentOf(node) || IsFontNode(node)) return;
     const std::string name = m_tree.LabelOf(node);
-    std::optional<int> mode = m_tree.AskGroupIconType();
+    std::optional<int> mode = Ui().GroupIconTypeDialog();
     if (!mode) return;
     platform::WaitCursor wait(Ui());
     GroupJob job;

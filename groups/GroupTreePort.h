@@ -4,7 +4,6 @@
 // other windows. The tree widget implements it; tests use a fake tree.
 #include "platform/ui.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +65,4 @@ public:
     virtual void PasteIntoInstalledPane(bool permanent) = 0;
     // The Font Properties sheet on the font, owned by the tree.
     virtual void ShowProperties(FontItem* font) = 0;
-    // The Group Icon Type dialog: the chosen install mode, or nothing when it was cancelled.
-    virtual std::optional<int> AskGroupIconType() = 0;
 };

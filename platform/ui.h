@@ -3,6 +3,7 @@
 // cursor, and the dialogs a core function must run. Qt implements it for the program, a script for
 // the tests, and the console for scripted checks (TYPESTOW_UI=console).
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,9 @@ public:
     virtual void RunMainWindow();
     // The Install Font Group dialog on a group.
     virtual InstallGroupChoice InstallGroupDialog(const ::FontGroup& group);
+    // The Group Icon Type dialog: the chosen install mode (1 permanent, 2 temporary, 3 ask), or
+    // nothing when it was cancelled. A port without the dialog answers nothing.
+    virtual std::optional<int> GroupIconTypeDialog() { return std::nullopt; }
 };
 
 // Writes each box to standard error as its caption and text and answers with the next button

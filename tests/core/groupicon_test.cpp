@@ -100,11 +100,11 @@ TEST_F(GroupIconTest, CreateGroupIconAsksForTheTypeOnGroupNodes) {
     app->m_groupList->GetAt(0)->m_pFonts->AddTail(std::move(font));
     pane.RefillGroupTree();
 
-    tree.iconTypes = {std::nullopt, 2, 1};
+    ui.iconTypeAnswers = {std::nullopt, 2, 1};
     pane.CreateGroupIcon(); // nothing selected
     tree.Select(tree.Find("Sans", "Sans"));
     pane.CreateGroupIcon(); // a font node names no group
-    EXPECT_EQ(tree.iconTypes.size(), 3u);
+    EXPECT_EQ(ui.iconTypeAnswers.size(), 3u);
 
     tree.Select(tree.Find("Sans"));
     pane.OnPaneCommand(32793); // cancelled

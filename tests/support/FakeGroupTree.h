@@ -41,12 +41,6 @@ public:
         if (onPaste) onPaste(permanent);
     }
     void ShowProperties(FontItem* font) override { properties.push_back(font); }
-    std::optional<int> AskGroupIconType() override {
-        if (iconTypes.empty()) return std::nullopt;
-        auto mode = iconTypes.front();
-        iconTypes.pop_front();
-        return mode;
-    }
 
     static GroupTreeNode* Handle(Node* node) { return reinterpret_cast<GroupTreeNode*>(node); }
     static Node* Of(GroupTreeNode* node) { return reinterpret_cast<Node*>(node); }
@@ -60,7 +54,6 @@ public:
     std::vector<Node*> edited;
     std::vector<bool> pastes;
     std::vector<FontItem*> properties;
-    std::deque<std::optional<int>> iconTypes; // answers of the Group Icon Type dialog
     std::string status;
     bool refuseInsert = false;
     std::function<void(bool)> onPaste;

@@ -40,3 +40,11 @@ platform::InstallGroupChoice ScriptedUi::InstallGroupDialog(const FontGroup& gro
     dialogAnswers.pop_front();
     return choice;
 }
+
+std::optional<int> ScriptedUi::GroupIconTypeDialog() {
+    events.push_back("icon type dialog");
+    if (iconTypeAnswers.empty()) return std::nullopt;
+    std::optional<int> mode = iconTypeAnswers.front();
+    iconTypeAnswers.pop_front();
+    return mode;
+}

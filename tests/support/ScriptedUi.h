@@ -41,10 +41,13 @@ public:
     void CloseSplash() override;
     void RunMainWindow() override;
     platform::InstallGroupChoice InstallGroupDialog(const FontGroup& group) override;
+    // Answers from iconTypeAnswers (none queued: Cancel); logged as "icon type dialog".
+    std::optional<int> GroupIconTypeDialog() override;
 
     std::vector<std::string> events;
     bool m_splashAvailable = true;                          // ShowSplash makes a window
     std::deque<platform::InstallGroupChoice> dialogAnswers; // none queued: Cancel
+    std::deque<std::optional<int>> iconTypeAnswers;
     std::function<void()> onMainWindow;
     std::function<void(const FontGroup&)> onDialog;
 
