@@ -6,9 +6,10 @@ namespace {
 
 const std::map<unsigned, const char*>& Table() {
     static const std::map<unsigned, const char*> table = {
-        {IDS_CONFIG_FILE_MISSING,
-         "Could not open %s.\n\nPlease check Key: \"HKEY_LOCAL_MACHINE\\%s\"  Value: \"%s\"  in the Registry."},
-        {IDS_CONFIG_VALUE_MISSING, "Key: \"HKEY_LOCAL_MACHINE\\%s\"  Value: \"%s\"  not found in the Registry."},
+        {IDS_CONFIG_FILE_MISSING, "Could not open %s.\n\nPlease check Key: \"HKEY_LOCAL_MACHINE\\%s\"  "
+                                  "Value: \"%s\"  in the Registry."},
+        {IDS_CONFIG_VALUE_MISSING,
+         "Key: \"HKEY_LOCAL_MACHINE\\%s\"  Value: \"%s\"  not found in the Registry."},
         {IDS_CONFIG_CAPTION, "Kelvra"},
         {IDS_CAPTION_ERROR, "Error"},
         {IDS_CAPTION_WARNING, "Warning"},
@@ -16,6 +17,40 @@ const std::map<unsigned, const char*>& Table() {
         {IDS_FOLDER_INVALID, "Current font folder is invalid. Defaulting to Windows folder"},
         {IDS_GROUP_INSTALLED, "Selected Fonts have been installed successfully"},
         {IDS_GROUP_FAILED, "Unable to install some of the fonts."},
+        // The main window, the list panes and the dialog framework.
+        {IDS_ABOUT_MENU, "&About Kelvra TYPESTOW"},
+        {IDS_WHATS_THIS, "&What's This?"},
+        {IDS_HELP_ITEM, "&Help"},
+        {IDS_FONT_PROPERTIES, "Font Properties"},
+        {IDS_STYLE_SEPARATOR, ","},
+        {IDS_MAIN_CAPTION, "Kelvra TYPESTOW"},
+        {IDS_IMAGE_LIST_FAILED, "Could not Create Image List"},
+        {IDS_INSERT_ITEM_FAILED, "Could not Insert Item"},
+        {IDS_DELETE_SOURCE_QUESTION, "Are you sure you want to delete the selected font file(s)?"},
+        {IDS_DELETE_SOURCE_CAPTION, "Deleting a Source Font"},
+        {IDS_DELETE_SOURCE_FAILED, "File(s) in use. Cannot delete file(s)."},
+        {IDS_PATH_UNKNOWN, "Unknown"},
+        {IDS_PRINT_ALL_TITLE, "Kelvra TYPESTOW: List of all fonts currently installed"},
+        {IDS_PRINT_PERM_TITLE, "Kelvra TYPESTOW: List of fonts installed permanently"},
+        {IDS_PRINT_TEMP_TITLE, "Kelvra TYPESTOW: List of fonts installed temporarily"},
+        {IDS_BROWSE_TITLE, "Open"},
+        {IDS_BROWSE_FOLDER_NAME, "Folder Name:"},
+        {IDS_BROWSE_FOLDERS, "&Folders:"},
+        {IDS_BROWSE_DRIVES, "Dri&ves:"},
+        {IDS_CLOSE_ITEM, "&Close"},
+        {IDS_HELP_TITLE, "Kelvra TYPESTOW Help"},
+        {IDS_HELP_FILE_MISSING, "Cannot find the help file %s."},
+        {IDS_HELP_NO_TOPIC, "No help is available for this item."},
+        {IDS_HELP_CONTENTS_TAB, "Contents"},
+        {IDS_HELP_INDEX_TAB, "Index"},
+        {IDS_HELP_FIND_LABEL, "&Type the first few letters of the word you are looking for:"},
+        {IDS_HELP_DISPLAY, "&Display"},
+        {IDS_USING_HELP_TITLE, "How to Use Help"},
+        {IDS_USING_HELP_TEXT,
+         "The Contents tab lists the topics of the help file; double-click a topic, or select it and "
+         "click Display, to read it.\n\nThe Index tab finds a topic by the first letters of its title.\n\n"
+         "In a dialog box, press F1 or right-click a control and choose What's This? to see a short "
+         "description of that control."},
     };
     return table;
 }
