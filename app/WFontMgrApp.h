@@ -27,6 +27,15 @@ public:
     // The program folder with a trailing backslash, computed on first use and then kept.
     const std::string& ProgramFolder();
 
+    // Installed-font catalog: the permanent and temporary lists, the TempFont copies and the records
+    // of temporary installs.
+    int RefreshInstalledFonts();
+    int ClassifyInstalledFont(FontItem& item); // 1 permanent, 0 temporary
+    int ReconcileTempFontFolder();
+    int RecordTempInstall(const FontItem& item);
+    int LookupTempInstallRecord(FontItem& item);
+    int PruneTempInstallRecords();
+
     std::unique_ptr<FontList> m_permList;
     std::unique_ptr<FontList> m_tempList;
     std::unique_ptr<GroupList> m_groupList;

@@ -1,4 +1,5 @@
 #include "app/info.h"
+#include "app/infofonts.h"
 
 #include "platform/image.h"
 
@@ -9,10 +10,13 @@ int RunInfoTool(const std::string& root, const std::vector<std::string>& args) {
         std::fputs("usage: typestow-info [--root DIR] COMMAND\n", stderr);
         return 2;
     }
+    // A font file on the host needs no image: the command opens one only for a Windows path.
+    if (args[0] == "font") return InfoFontCommand(root, args);
     if (!platform::OpenImage(root)) {
         std::fprintf(stderr, "typestow-info: no system image in %s\n", root.c_str());
         return 1;
     }
+    if (args[0] == "installed") return InfoInstalledCommand(args);
     std::fprintf(stderr, "typestow-info: unknown command %s\n", args[0].c_str());
     return 2;
 }

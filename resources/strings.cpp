@@ -9,6 +9,7 @@ const std::map<unsigned, const char*>& Table() {
         {IDS_CONFIG_FILE_MISSING,
          "Could not open %s.\n\nPlease check Key: \"HKEY_LOCAL_MACHINE\\%s\"  Value: \"%s\"  in the Registry."},
         {IDS_CONFIG_VALUE_MISSING, "Key: \"HKEY_LOCAL_MACHINE\\%s\"  Value: \"%s\"  not found in the Registry."},
+        {IDS_UNKNOWN, "Unknown"},
         {IDS_CONFIG_CAPTION, "Kelvra"},
         {IDS_CAPTION_ERROR, "Error"},
         {IDS_CAPTION_WARNING, "Warning"},

@@ -6,6 +6,7 @@
 enum StringId : unsigned {
     IDS_CONFIG_FILE_MISSING = 20775,
     IDS_CONFIG_VALUE_MISSING = 20776,
+    IDS_UNKNOWN = 59312,
     // Texts whose numbers the resource file leaves open get numbers of ours from 61000 on.
     IDS_CONFIG_CAPTION = 61000,
     IDS_CAPTION_ERROR = 61001,
