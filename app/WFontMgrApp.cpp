@@ -22,7 +22,9 @@ WFontMgrApp& TheApp() {
     return *g_app;
 }
 
-bool HasApp() { return g_app != nullptr; }
+bool HasApp() {
+    return g_app != nullptr;
+}
 
 const std::string& WFontMgrApp::ProgramFolder() {
     if (m_strProgramFolder.empty()) m_strProgramFolder = m_config.GetProgramFolder(kProductName);

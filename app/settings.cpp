@@ -22,8 +22,8 @@ void WFontMgrApp::ReadSettings() {
     profile::GetString(m_strSettingsPath, kSection, "LastFolder", image.SystemDir(), m_strLastFolder, 260);
     if (platform::FileAttributes(m_strLastFolder) == platform::kInvalidAttributes) {
         if (m_bShowWarnings)
-            m_ui.MessageBox(m_ui.ActiveWindow(), LoadString(IDS_FOLDER_INVALID), LoadString(IDS_CAPTION_WARNING),
-                            platform::kMbOk | platform::kMbIconWarning);
+            m_ui.MessageBox(m_ui.ActiveWindow(), LoadString(IDS_FOLDER_INVALID),
+                            LoadString(IDS_CAPTION_WARNING), platform::kMbOk | platform::kMbIconWarning);
         m_strLastFolder = image.WindowsDir();
     }
     profile::GetString(m_strSettingsPath, kSection, "GroupIconFolder", "Startup", m_strGroupIconFolder, 260);
@@ -34,7 +34,9 @@ void WFontMgrApp::WriteSettings() {
     // A failed write at shut-down is not reported.
     profile::Write(m_strSettingsPath, kSection, std::string("LastFolder"), m_strLastFolder);
     profile::Write(m_strSettingsPath, kSection, std::string("ViewType"), std::to_string(m_nViewType));
-    profile::Write(m_strSettingsPath, kSection, std::string("ViewFileNames"), std::to_string(m_bViewFileNames));
-    profile::Write(m_strSettingsPath, kSection, std::string("ShowWarnings"), std::string(m_bShowWarnings ? "1" : "0"));
+    profile::Write(m_strSettingsPath, kSection, std::string("ViewFileNames"),
+                   std::to_string(m_bViewFileNames));
+    profile::Write(m_strSettingsPath, kSection, std::string("ShowWarnings"),
+                   std::string(m_bShowWarnings ? "1" : "0"));
     profile::Write(m_strSettingsPath, kSection, std::string("GroupIconFolder"), m_strGroupIconFolder);
 }

@@ -63,7 +63,8 @@ bool CopyFile(const std::string& from, const std::string& to, bool failIfExists)
     if (!src || !dst || !ParentExists(*dst)) return false;
     struct stat st {};
     if (::stat(src->c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
-    if (host::Exists(*dst) && (failIfExists || host::IsReadOnly(*dst) || host::IsDirectory(*dst))) return false;
+    if (host::Exists(*dst) && (failIfExists || host::IsReadOnly(*dst) || host::IsDirectory(*dst)))
+        return false;
     auto bytes = host::ReadFile(*src);
     if (!bytes) return false;
     return host::WriteFileAtomic(*dst, *bytes);
@@ -180,13 +181,16 @@ std::unique_ptr<ReadFile> ReadFile::OpenHost(const std::string& hostPath) {
     return std::unique_ptr<ReadFile>(new ReadFile(fd, static_cast<uint64_t>(st.st_size)));
 }
 
-ReadFile::~ReadFile() { ::close(m_fd); }
+ReadFile::~ReadFile() {
+    ::close(m_fd);
+}
 
 size_t ReadFile::ReadAt(uint64_t offset, void* buffer, size_t n) const {
     if (offset >= m_size) return 0;
     size_t done = 0;
     while (done < n) {
-        ssize_t r = ::pread(m_fd, static_cast<char*>(buffer) + done, n - done, static_cast<off_t>(offset + done));
+        ssize_t r =
+            ::pread(m_fd, static_cast<char*>(buffer) + done, n - done, static_cast<off_t>(offset + done));
         if (r < 0 && errno == EINTR) continue;
         if (r <= 0) break;
         done += static_cast<size_t>(r);

@@ -57,7 +57,8 @@ bool WriteFileAtomic(const std::string& hostPath, const std::string& bytes) {
     if (existed && (S_ISDIR(st.st_mode) || (st.st_mode & S_IWUSR) == 0)) return false;
     static std::atomic<unsigned> counter{0};
     std::string tmp = hostPath + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? (st.st_mode & 07777) : 0644);
+    int fd =
+        ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? (st.st_mode & 07777) : 0644);
     if (fd < 0) return false;
     size_t done = 0;
     while (done < bytes.size()) {

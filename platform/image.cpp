@@ -30,7 +30,9 @@ unsigned ParseUnsigned(const std::optional<std::string>& s, unsigned def) {
 
 } // namespace
 
-const char* DriveTypeName(unsigned type) { return type < 7 ? kTypeNames[type] : "unknown"; }
+const char* DriveTypeName(unsigned type) {
+    return type < 7 ? kTypeNames[type] : "unknown";
+}
 
 std::optional<unsigned> DriveTypeFromName(const std::string& name) {
     for (unsigned i = 2; i < 7; ++i)
@@ -53,7 +55,8 @@ std::optional<Image> Image::Load(const std::string& rootIn) {
     img.m_build = ParseUnsigned(ini.Get("System", "Build"), img.m_nt ? 1381 : 950);
     img.m_processor = ini.Get("System", "Processor").value_or("586");
     img.m_windowsDir = ini.Get("System", "WindowsDir").value_or(img.m_nt ? "C:\\WINNT" : "C:\\WINDOWS");
-    img.m_systemDir = ini.Get("System", "SystemDir").value_or(img.m_windowsDir + (img.m_nt ? "\\SYSTEM32" : "\\SYSTEM"));
+    img.m_systemDir =
+        ini.Get("System", "SystemDir").value_or(img.m_windowsDir + (img.m_nt ? "\\SYSTEM32" : "\\SYSTEM"));
     img.m_tempDir = ini.Get("System", "TempDir").value_or(img.m_windowsDir + "\\TEMP");
     for (const auto& [letter, value] : ini.Entries("Drives")) {
         if (letter.size() != 1) continue;
@@ -90,7 +93,9 @@ bool Image::SetServiceFlag(const std::string& name, bool on) const {
     return host::WriteFileAtomic(SystemIniPath(), ini.Bytes());
 }
 
-const Image& CurrentImage() { return g_image; }
+const Image& CurrentImage() {
+    return g_image;
+}
 
 bool OpenImage(const std::string& root) {
     auto img = Image::Load(root);
@@ -125,8 +130,9 @@ bool CreateImage(const std::string& rootIn, const ImageOptions& options, std::st
     const std::string sys = nt ? "SYSTEM32" : "SYSTEM";
     const std::string c = root + "/drives/c";
     for (const std::string& dir :
-         {c + "/" + win + "/" + sys, c + "/" + win + "/SYSTEM", c + "/" + win + "/Fonts", c + "/" + win + "/Desktop",
-          c + "/" + win + "/TEMP", c + "/KELVRA/TYPESTOW", root + "/drives/d/FONTS", root + "/session"}) {
+         {c + "/" + win + "/" + sys, c + "/" + win + "/SYSTEM", c + "/" + win + "/Fonts",
+          c + "/" + win + "/Desktop", c + "/" + win + "/TEMP", c + "/KELVRA/TYPESTOW",
+          root + "/drives/d/FONTS", root + "/session"}) {
         if (!host::MakeDirectories(dir)) return fail("cannot create " + dir);
     }
 
@@ -147,7 +153,8 @@ bool CreateImage(const std::string& rootIn, const ImageOptions& options, std::st
 
     RegistryText reg;
     reg.Set("SOFTWARE\\Kelvra\\Pictavo\\6.0", RegValue{"ConfigDir", kRegSz, "C:\\KELVRA\\", 0});
-    std::string cv = nt ? "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion" : "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+    std::string cv = nt ? "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion"
+                        : "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
     reg.Set(cv, RegValue{"ProductName", kRegSz, nt ? "Microsoft Windows NT" : "Microsoft Windows 95", 0});
     reg.Set(cv, RegValue{"VersionNumber", kRegSz, nt ? "4.0" : "4.00.950", 0});
     reg.CreateKey(cv + "\\Fonts");

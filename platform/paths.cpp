@@ -16,7 +16,8 @@ bool HasDriveLetter(std::string_view path) {
 
 std::string FolderOf(std::string_view path) {
     size_t p = path.find_last_of("\\/");
-    if (p == std::string_view::npos) return HasDriveLetter(path) ? std::string(path.substr(0, 2)) : std::string();
+    if (p == std::string_view::npos)
+        return HasDriveLetter(path) ? std::string(path.substr(0, 2)) : std::string();
     return std::string(path.substr(0, p + 1));
 }
 

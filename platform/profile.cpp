@@ -120,8 +120,10 @@ void ProfileText::Set(const std::string& section, const std::optional<std::strin
         m_lines.push_back(k + "=" + *value);
         return;
     }
-    size_t lastKey = header;
+    // A new key goes at the end of its section: after its last non-blank line.
+    size_t lastLine = header;
     for (size_t i = header + 1; i < end; ++i) {
+        if (!Trim(m_lines[i]).empty()) lastLine = i;
         std::string key2, v;
         if (!ParseKey(m_lines[i], key2, v)) continue;
         if (EqualNoCase(key2, k)) {
@@ -131,9 +133,8 @@ void ProfileText::Set(const std::string& section, const std::optional<std::strin
                 m_lines.erase(m_lines.begin() + i);
             return;
         }
-        lastKey = i;
     }
-    if (value) m_lines.insert(m_lines.begin() + lastKey + 1, k + "=" + *value);
+    if (value) m_lines.insert(m_lines.begin() + lastLine + 1, k + "=" + *value);
 }
 
 std::string ProfileText::Bytes() const {
@@ -161,7 +162,8 @@ unsigned ParseProfileInt(const std::string& text, int def) {
     bool neg = false;
     if (text[i] == '-' || text[i] == '+') neg = text[i++] == '-';
     uint32_t v = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') v = v * 10u + static_cast<uint32_t>(text[i++] - '0');
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        v = v * 10u + static_cast<uint32_t>(text[i++] - '0');
     return neg ? 0u - v : v;
 }
 
@@ -199,7 +201,8 @@ unsigned GetInt(const std::string& file, const std::string& section, const std::
     return ParseProfileInt(*v, def);
 }
 
-std::vector<std::pair<std::string, std::string>> Entries(const std::string& file, const std::string& section) {
+std::vector<std::pair<std::string, std::string>> Entries(const std::string& file,
+                                                         const std::string& section) {
     return Load(file).Entries(section);
 }
 

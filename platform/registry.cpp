@@ -127,12 +127,16 @@ std::string FormatValue(const RegValue& v) {
             line += buf;
         }
         break;
-    default: line += Quote(v.data); break;
+    default:
+        line += Quote(v.data);
+        break;
     }
     return line;
 }
 
-bool IsBlank(const std::string& s) { return Trim(s).empty(); }
+bool IsBlank(const std::string& s) {
+    return Trim(s).empty();
+}
 
 } // namespace
 
@@ -294,7 +298,8 @@ bool RegistryText::DeleteKey(const std::string& key) {
         const auto& e = m_keys[i];
         if (!e.local) continue;
         bool match = EqualNoCase(e.path, k) ||
-                     (e.path.size() > k.size() && EqualNoCase(e.path.substr(0, k.size()), k) && e.path[k.size()] == '\\');
+                     (e.path.size() > k.size() && EqualNoCase(e.path.substr(0, k.size()), k) &&
+                      e.path[k.size()] == '\\');
         if (match) {
             m_keys.erase(m_keys.begin() + static_cast<long>(i));
             any = true;
@@ -323,9 +328,12 @@ template <typename F> long Modify(F&& change) {
 
 } // namespace
 
-bool KeyExists(const std::string& key) { return Load().KeyExists(key); }
+bool KeyExists(const std::string& key) {
+    return Load().KeyExists(key);
+}
 
-long QueryValue(const std::string& key, const std::string& name, RegValue& out, size_t bufferSize, size_t* needed) {
+long QueryValue(const std::string& key, const std::string& name, RegValue& out, size_t bufferSize,
+                size_t* needed) {
     RegistryText text = Load();
     const RegValue* v = text.Find(key, name);
     if (!v) return kRegNotFound;
@@ -363,7 +371,8 @@ long SetDword(const std::string& key, const std::string& name, uint32_t data) {
 }
 
 long DeleteValue(const std::string& key, const std::string& name) {
-    return Modify([&](RegistryText& t) { return t.DeleteValue(key, name) ? long(kRegOk) : long(kRegNotFound); });
+    return Modify(
+        [&](RegistryText& t) { return t.DeleteValue(key, name) ? long(kRegOk) : long(kRegNotFound); });
 }
 
 long DeleteKey(const std::string& key) {
@@ -377,8 +386,12 @@ long CreateKey(const std::string& key) {
     });
 }
 
-std::vector<RegValue> EnumValues(const std::string& key) { return Load().Values(key); }
-std::vector<std::string> EnumSubkeys(const std::string& key) { return Load().Subkeys(key); }
+std::vector<RegValue> EnumValues(const std::string& key) {
+    return Load().Values(key);
+}
+std::vector<std::string> EnumSubkeys(const std::string& key) {
+    return Load().Subkeys(key);
+}
 
 } // namespace reg
 } // namespace platform

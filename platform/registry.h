@@ -58,8 +58,8 @@ namespace reg {
 bool KeyExists(const std::string& key);
 // Queries into a buffer of `bufferSize` bytes. A string's size counts its NUL; data that does not
 // fit gives kRegMoreData with *needed set.
-long QueryValue(const std::string& key, const std::string& name, RegValue& out,
-                size_t bufferSize = SIZE_MAX, size_t* needed = nullptr);
+long QueryValue(const std::string& key, const std::string& name, RegValue& out, size_t bufferSize = SIZE_MAX,
+                size_t* needed = nullptr);
 long QueryString(const std::string& key, const std::string& name, std::string& out,
                  size_t bufferSize = SIZE_MAX, size_t* needed = nullptr);
 long SetString(const std::string& key, const std::string& name, const std::string& data);

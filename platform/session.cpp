@@ -14,7 +14,9 @@ namespace platform {
 
 namespace {
 
-std::string BootFile() { return CurrentImage().SessionDir() + "/boot_id"; }
+std::string BootFile() {
+    return CurrentImage().SessionDir() + "/boot_id";
+}
 
 bool StartFresh() {
     // The font-change number goes on from the old session, so that watchers see the restart.

@@ -17,7 +17,9 @@ namespace platform {
 
 namespace {
 
-void Print(const std::string& ansi) { std::fputs((AnsiToUtf8(ansi) + "\n").c_str(), stdout); }
+void Print(const std::string& ansi) {
+    std::fputs((AnsiToUtf8(ansi) + "\n").c_str(), stdout);
+}
 int Error(const std::string& msg) {
     std::fputs(("typestow-system: " + AnsiToUtf8(msg) + "\n").c_str(), stderr);
     return 1;
@@ -74,8 +76,9 @@ int Init(const std::string& root, const std::vector<std::string>& args) {
 
 int Status() {
     const Image& img = CurrentImage();
-    Print(std::string("Platform: ") + (img.IsNT() ? "Windows NT " : "Windows 95 ") + std::to_string(img.MajorVersion()) +
-          "." + std::to_string(img.MinorVersion()) + " build " + std::to_string(img.Build()));
+    Print(std::string("Platform: ") + (img.IsNT() ? "Windows NT " : "Windows 95 ") +
+          std::to_string(img.MajorVersion()) + "." + std::to_string(img.MinorVersion()) + " build " +
+          std::to_string(img.Build()));
     Print("Root: " + img.Root());
     Print("Windows folder: " + img.WindowsDir());
     Print("System folder: " + img.SystemDir());

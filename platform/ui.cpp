@@ -9,12 +9,18 @@ namespace platform {
 
 std::vector<int> ButtonsOf(unsigned flags) {
     switch (flags & kMbButtonMask) {
-    case kMbOkCancel: return {kIdOk, kIdCancel};
-    case kMbAbortRetryIgnore: return {kIdAbort, kIdRetry, kIdIgnore};
-    case kMbYesNoCancel: return {kIdYes, kIdNo, kIdCancel};
-    case kMbYesNo: return {kIdYes, kIdNo};
-    case kMbRetryCancel: return {kIdRetry, kIdCancel};
-    default: return {kIdOk};
+    case kMbOkCancel:
+        return {kIdOk, kIdCancel};
+    case kMbAbortRetryIgnore:
+        return {kIdAbort, kIdRetry, kIdIgnore};
+    case kMbYesNoCancel:
+        return {kIdYes, kIdNo, kIdCancel};
+    case kMbYesNo:
+        return {kIdYes, kIdNo};
+    case kMbRetryCancel:
+        return {kIdRetry, kIdCancel};
+    default:
+        return {kIdOk};
     }
 }
 
@@ -26,14 +32,22 @@ int DefaultButtonOf(unsigned flags) {
 
 const char* ButtonName(int id) {
     switch (id) {
-    case kIdOk: return "OK";
-    case kIdCancel: return "Cancel";
-    case kIdAbort: return "Abort";
-    case kIdRetry: return "Retry";
-    case kIdIgnore: return "Ignore";
-    case kIdYes: return "Yes";
-    case kIdNo: return "No";
-    default: return "?";
+    case kIdOk:
+        return "OK";
+    case kIdCancel:
+        return "Cancel";
+    case kIdAbort:
+        return "Abort";
+    case kIdRetry:
+        return "Retry";
+    case kIdIgnore:
+        return "Ignore";
+    case kIdYes:
+        return "Yes";
+    case kIdNo:
+        return "No";
+    default:
+        return "?";
     }
 }
 
@@ -55,7 +69,8 @@ int ConsoleUi::MessageBox(WindowHandle, const std::string& text, const std::stri
         for (int b : ButtonsOf(flags))
             if (b == named) answer = b;
     }
-    std::string out = "[" + AnsiToUtf8(caption) + "] " + AnsiToUtf8(text) + " -> " + ButtonName(answer) + "\n";
+    std::string out =
+        "[" + AnsiToUtf8(caption) + "] " + AnsiToUtf8(text) + " -> " + ButtonName(answer) + "\n";
     std::fputs(out.c_str(), stderr);
     std::fflush(stderr);
     return answer;

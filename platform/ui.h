@@ -29,7 +29,15 @@ enum MessageBoxFlags : unsigned {
     kMbTaskModal = 0x2000,
 };
 
-enum DialogResult : int { kIdOk = 1, kIdCancel = 2, kIdAbort = 3, kIdRetry = 4, kIdIgnore = 5, kIdYes = 6, kIdNo = 7 };
+enum DialogResult : int {
+    kIdOk = 1,
+    kIdCancel = 2,
+    kIdAbort = 3,
+    kIdRetry = 4,
+    kIdIgnore = 5,
+    kIdYes = 6,
+    kIdNo = 7
+};
 
 // The buttons of a box in order, and the one that answers when nothing else is chosen.
 std::vector<int> ButtonsOf(unsigned flags);
@@ -53,7 +61,8 @@ public:
 class ConsoleUi : public UiPort {
 public:
     ConsoleUi();
-    int MessageBox(WindowHandle owner, const std::string& text, const std::string& caption, unsigned flags) override;
+    int MessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
+                   unsigned flags) override;
 
 private:
     std::vector<std::string> m_answers;

@@ -12,7 +12,9 @@ const char* const kConfigValue = "ConfigDir";
 
 namespace {
 
-std::string FitOrEmpty(const std::string& s, size_t size) { return s.size() + 1 > size ? std::string() : s; }
+std::string FitOrEmpty(const std::string& s, size_t size) {
+    return s.size() + 1 > size ? std::string() : s;
+}
 
 } // namespace
 
@@ -68,8 +70,8 @@ std::string SharedConfig::GetProgramsFolder(size_t size) {
     if (!m_programsRead) {
         if (!LocateSharedConfig(false)) return {};
         std::string value = platform::profile::GetString(m_configFile, "Config", "ProgramsDir");
-        m_programsFolder =
-            platform::UpperAnsi(platform::WithTrailingBackslash(value.empty() ? m_folder : ResolveFolder(value)));
+        m_programsFolder = platform::UpperAnsi(
+            platform::WithTrailingBackslash(value.empty() ? m_folder : ResolveFolder(value)));
         m_programsRead = true;
     }
     return FitOrEmpty(m_programsFolder, size);

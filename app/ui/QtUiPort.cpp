@@ -9,9 +9,13 @@
 #include <QString>
 #include <QWidget>
 
-QString FromAnsi(const std::string& ansi) { return QString::fromStdString(platform::AnsiToUtf8(ansi)); }
+QString FromAnsi(const std::string& ansi) {
+    return QString::fromStdString(platform::AnsiToUtf8(ansi));
+}
 
-std::string ToAnsi(const QString& text) { return platform::Utf8ToAnsi(text.toStdString()); }
+std::string ToAnsi(const QString& text) {
+    return platform::Utf8ToAnsi(text.toStdString());
+}
 
 int QtUiPort::MessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
                          unsigned flags) {
@@ -19,16 +23,27 @@ int QtUiPort::MessageBox(platform::WindowHandle owner, const std::string& text, 
     box.setWindowTitle(FromAnsi(caption));
     box.setText(FromAnsi(text));
     switch (flags & platform::kMbIconMask) {
-    case platform::kMbIconError: box.setIcon(QMessageBox::Critical); break;
-    case platform::kMbIconQuestion: box.setIcon(QMessageBox::Question); break;
-    case platform::kMbIconWarning: box.setIcon(QMessageBox::Warning); break;
-    case platform::kMbIconInformation: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case platform::kMbIconError:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case platform::kMbIconQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case platform::kMbIconWarning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case platform::kMbIconInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
     const int defaultId = platform::DefaultButtonOf(flags);
     int escapeId = 0;
     for (int id : platform::ButtonsOf(flags)) {
-        QPushButton* b = box.addButton(QString::fromLatin1(platform::ButtonName(id)), QMessageBox::AcceptRole);
+        QPushButton* b =
+            box.addButton(QString::fromLatin1(platform::ButtonName(id)), QMessageBox::AcceptRole);
         b->setProperty("winId", id);
         if (id == defaultId) box.setDefaultButton(b);
         if (id == platform::kIdCancel || (id == platform::kIdOk && platform::ButtonsOf(flags).size() == 1)) {
@@ -41,8 +56,14 @@ int QtUiPort::MessageBox(platform::WindowHandle owner, const std::string& text, 
     return escapeId ? escapeId : defaultId;
 }
 
-platform::WindowHandle QtUiPort::ActiveWindow() { return QApplication::activeWindow(); }
+platform::WindowHandle QtUiPort::ActiveWindow() {
+    return QApplication::activeWindow();
+}
 
-void QtUiPort::BeginWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtUiPort::BeginWaitCursor() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void QtUiPort::EndWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+void QtUiPort::EndWaitCursor() {
+    QGuiApplication::restoreOverrideCursor();
+}

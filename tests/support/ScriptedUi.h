@@ -26,7 +26,10 @@ public:
     int MessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
                    unsigned flags) override;
     platform::WindowHandle ActiveWindow() override { return m_active; }
-    void BeginWaitCursor() override { ++m_waitDepth; ++m_waitCount; }
+    void BeginWaitCursor() override {
+        ++m_waitDepth;
+        ++m_waitCount;
+    }
     void EndWaitCursor() override { --m_waitDepth; }
 
     std::vector<RecordedBox> boxes;

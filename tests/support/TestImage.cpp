@@ -67,4 +67,6 @@ std::string TestImage::ReadFile(const std::string& windowsPath) const {
     return bytes ? *bytes : std::string();
 }
 
-bool TestImage::Exists(const std::string& windowsPath) const { return platform::host::Exists(Host(windowsPath)); }
+bool TestImage::Exists(const std::string& windowsPath) const {
+    return platform::host::Exists(Host(windowsPath));
+}

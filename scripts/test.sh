@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh
+build="${TYPESTOW_BUILD_DIR:-build}"
+if command -v clang-format >/dev/null; then
+  unformatted=$(git ls-files '*.cpp' '*.h' 2>/dev/null | xargs -r clang-format --dry-run 2>&1 | grep -c 'warning:' || true)
+  [ "$unformatted" = 0 ] || echo "note: clang-format would change $unformatted places (run clang-format -i)"
+fi
+cd "$build"
+ctest --output-on-failure -j "$(nproc 2>/dev/null || echo 2)" --timeout 300
