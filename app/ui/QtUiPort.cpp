@@ -1,5 +1,6 @@
 #include "app/ui/QtUiPort.h"
 
+#include "app/ui/WBrowseFolderDlg.h"
 #include "platform/text.h"
 
 #include <QApplication>
@@ -66,4 +67,10 @@ void QtUiPort::BeginWaitCursor() {
 
 void QtUiPort::EndWaitCursor() {
     QGuiApplication::restoreOverrideCursor();
+}
+
+std::optional<std::string> QtUiPort::BrowseForFolder(platform::WindowHandle owner, const std::string& initial) {
+    WBrowseFolderDlg dialog(static_cast<QWidget*>(owner), initial);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Folder();
 }

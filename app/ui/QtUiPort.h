@@ -9,6 +9,7 @@ public:
     platform::WindowHandle ActiveWindow() override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    std::optional<std::string> BrowseForFolder(platform::WindowHandle owner, const std::string& initial) override;
 };
 
 // Windows-1252 text of the core to and from Qt.
