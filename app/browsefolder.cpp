@@ -57,7 +57,12 @@ BrowseOk ResolveBrowseOk(const std::string& shownFolder, const std::string& entr
     if (!text.empty()) {
         const std::string path =
             NormalFolderPath(platform::HasDriveLetter(text) ? text : platform::JoinPath(shownFolder, text));
-        if (!path.empty() && platform::FolderExists(path)) return {true, path};
+        if (!path.empty() && platform::FolderExists(path)) {
+            // The folder as the disk spells it, whatever case was typed.
+            const auto host = platform::HostPath(path);
+            const auto actual = host ? platform::WindowsPathOf(*host) : std::nullopt;
+            return {true, actual ? NormalFolderPath(*actual) : path};
+        }
         if (!path.empty() && platform::FileExists(path)) return {true, shownFolder};
     }
     return {false, shownFolder};

@@ -285,7 +285,9 @@ void WProdSheet::OnCreate() {
 }
 
 void WProdSheet::LayoutFromTemplate() {
-    const DialogTemplate* t = FindDialogTemplate(m_nLayoutTemplateId);
+    const ResourceModule* module = GetResourceModule();
+    const DialogTemplate* t = module && module->findTemplate ? module->findTemplate(m_nLayoutTemplateId)
+                                                             : FindDialogTemplate(m_nLayoutTemplateId);
     if (!t) return;
     setUpdatesEnabled(false);
     m_nHelpTemplateId = m_nLayoutTemplateId;

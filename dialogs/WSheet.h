@@ -71,6 +71,8 @@ public:
     WPropertySheet(const QString& caption, QWidget* parent);
 
     void AddPage(WPropertyPage* page);
+    // The module holding the layout template; none means the program's own resources.
+    virtual const ResourceModule* GetResourceModule() const { return nullptr; }
     int GetPageCount() const { return m_pages.size(); }
     WPropertyPage* GetPage(int index) const { return m_pages.value(index); }
     WPropertyPage* GetActivePage() const;

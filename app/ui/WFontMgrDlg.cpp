@@ -92,6 +92,9 @@ WFontMgrDlg::WFontMgrDlg(QWidget* parent)
 }
 
 WFontMgrDlg::~WFontMgrDlg() {
+    for (WFontListPane* pane : std::initializer_list<WFontListPane*>{m_pSource, m_pPerm, m_pTemp})
+        if (pane) pane->DetachHost();
+    if (m_pGroups) m_pGroups->DetachHost();
     platform::RemoveFontChangeListener(this);
     if (HasApp()) {
         WFontMgrApp& app = TheApp();
@@ -215,6 +218,7 @@ void WFontMgrDlg::OnClientResize(QSize size) {
         m_lastClient = size;
         return;
     }
+    if (size == m_lastClient) return; // shown, not resized
     if (!m_bGapsMeasured) {
         m_gaps = MeasureLayoutGaps(CurrentLayout());
         m_bGapsMeasured = true;

@@ -152,6 +152,7 @@ void WGroupTree::ToggleSelectedGroup() {
 }
 
 void WGroupTree::UpdateStatusLine(const QTreeWidgetItem* item) {
+    if (!m_pHost) return;
     if (const FontItem* font = FontOf(item); font && item->parent())
         m_pHost->SetStatusText(StatusLineText(*font));
     else
@@ -160,7 +161,7 @@ void WGroupTree::UpdateStatusLine(const QTreeWidgetItem* item) {
 
 void WGroupTree::focusInEvent(QFocusEvent* event) {
     QTreeWidget::focusInEvent(event);
-    if (IsMenuFocusReason(event->reason())) return;
+    if (!m_pHost || IsMenuFocusReason(event->reason())) return;
     m_pHost->OnPaneFocus(this, true);
     const QTreeWidgetItem* item = currentItem();
     const FontItem* font = FontOf(item);
@@ -169,7 +170,7 @@ void WGroupTree::focusInEvent(QFocusEvent* event) {
 
 void WGroupTree::focusOutEvent(QFocusEvent* event) {
     QTreeWidget::focusOutEvent(event);
-    if (IsMenuFocusReason(event->reason())) return;
+    if (!m_pHost || IsMenuFocusReason(event->reason())) return;
     m_pHost->OnPaneFocus(this, false);
     m_pHost->GrayMenuBarItems(GrayedOnFocusLoss());
 }

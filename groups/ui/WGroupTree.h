@@ -34,6 +34,8 @@ public:
     static FontGroup* GroupOf(const QTreeWidgetItem* item);
     static FontItem* FontOf(const QTreeWidgetItem* item);
     bool HasImages() const { return !m_images.isEmpty(); }
+    // The main window goes away before its children: the tree stops reporting to it.
+    void DetachHost() { m_pHost = nullptr; }
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -251,7 +251,7 @@ void WFontListPane::mousePressEvent(QMouseEvent* event) {
 
 void WFontListPane::mouseReleaseEvent(QMouseEvent* event) {
     QListView::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton) return;
+    if (!m_pHost || event->button() != Qt::LeftButton) return;
     const int row = RowAt(event->position().toPoint());
     const FontItem* font = m_pModel->FontAt(row);
     if (font && SelectedRows().size() == 1)
@@ -291,12 +291,12 @@ void WFontListPane::keyPressEvent(QKeyEvent* event) {
 
 void WFontListPane::focusInEvent(QFocusEvent* event) {
     QListView::focusInEvent(event);
-    if (!IsMenuFocusReason(event->reason())) m_pHost->OnPaneFocus(this, true);
+    if (m_pHost && !IsMenuFocusReason(event->reason())) m_pHost->OnPaneFocus(this, true);
 }
 
 void WFontListPane::focusOutEvent(QFocusEvent* event) {
     QListView::focusOutEvent(event);
-    if (IsMenuFocusReason(event->reason())) return;
+    if (!m_pHost || IsMenuFocusReason(event->reason())) return;
     m_pHost->OnPaneFocus(this, false);
     m_pHost->GrayMenuBarItems(ItemsGrayedOnFocusLoss(m_kind));
 }

@@ -46,6 +46,8 @@ public:
     bool HasImages() const { return !m_images.isEmpty(); }
     std::vector<int> SelectedRows() const;
     void SelectRow(int row, bool select);
+    // The main window goes away before its children: the pane stops reporting to it.
+    void DetachHost() { m_pHost = nullptr; }
 
     // WPane
     QWidget* PaneWidget() override { return this; }
