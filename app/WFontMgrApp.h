@@ -21,6 +21,11 @@ public:
     platform::UiPort& Ui() { return m_ui; }
     SharedConfig& Config() { return m_config; }
 
+    // Start-up with the command line ("" for none) and the show-state the program was started with;
+    // returns 0 (no message loop follows). Shut-down runs after it in every case.
+    int AppStartup(const std::string& commandLine, int showState = 1);
+    void AppShutdown();
+
     // Settings store.
     void ReadSettings();
     void WriteSettings();

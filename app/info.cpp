@@ -1,5 +1,6 @@
 #include "app/info.h"
 #include "app/infofonts.h"
+#include "app/infoscan.h"
 
 #include "platform/image.h"
 
@@ -17,6 +18,8 @@ int RunInfoTool(const std::string& root, const std::vector<std::string>& args) {
         return 1;
     }
     if (args[0] == "installed") return InfoInstalledCommand(args);
+    if (args[0] == "scan") return InfoScanCommand(args);
+    if (args[0] == "group") return RunInfoGroup(args);
     std::fprintf(stderr, "typestow-info: unknown command %s\n", args[0].c_str());
     return 2;
 }

@@ -4,3 +4,5 @@
 #include <vector>
 
 int RunInfoTool(const std::string& root, const std::vector<std::string>& args);
+// typestow-info group FILE.
+int RunInfoGroup(const std::vector<std::string>& args);

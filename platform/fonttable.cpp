@@ -20,8 +20,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <random>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace platform {
@@ -171,16 +174,21 @@ void CharRange(FT_Face face, bool symbol, uint8_t& first, uint8_t& last) {
     int lo = -1, hi = -1;
     bool ok = symbol ? FT_Select_Charmap(face, FT_ENCODING_MS_SYMBOL) == 0
                      : FT_Select_Charmap(face, FT_ENCODING_UNICODE) == 0;
+    // A symbol font places its characters at 0xF000 + byte, or (older fonts) at the byte itself;
+    // the base that holds more of them is the font's.
+    FT_ULong base = 0;
+    if (ok && symbol) {
+        int high = 0, low = 0;
+        for (FT_ULong b = 1; b < 256; ++b) {
+            high += FT_Get_Char_Index(face, 0xF000 + b) != 0;
+            low += FT_Get_Char_Index(face, b) != 0;
+        }
+        base = high >= low ? 0xF000 : 0;
+    }
     if (ok) {
-        for (int b = 0; b < 256; ++b) {
-            bool has;
-            if (symbol) {
-                has = FT_Get_Char_Index(face, 0xF000 + b) != 0 || FT_Get_Char_Index(face, b) != 0;
-            } else {
-                char32_t u = Cp1252ToUnicode(static_cast<uint8_t>(b));
-                has = u != 0 && FT_Get_Char_Index(face, u) != 0;
-            }
-            if (has) {
+        for (int b = 1; b < 256; ++b) { // byte 0 is no character
+            char32_t u = symbol ? base + b : Cp1252ToUnicode(static_cast<uint8_t>(b));
+            if (u != 0 && FT_Get_Char_Index(face, u) != 0) {
                 if (lo < 0) lo = b;
                 hi = b;
             }
@@ -383,7 +391,10 @@ std::optional<std::vector<TableEntry>> ParseTable(const std::string& bytes) {
         if (!s.empty() && s.back() == '\r') s.pop_back();
         return s;
     };
-    if (strip(lines[0]) != kTableHeader) return std::nullopt;
+    const std::string header = strip(lines[0]);
+    const size_t hl = std::strlen(kTableHeader);
+    if (header.compare(0, hl, kTableHeader) != 0 || (header.size() > hl && header[hl] != ' '))
+        return std::nullopt;
     for (size_t i = 1; i < lines.size(); ++i) {
         std::string line = strip(lines[i]);
         if (line.empty()) continue;
@@ -401,7 +412,14 @@ std::optional<std::vector<TableEntry>> ParseTable(const std::string& bytes) {
 }
 
 bool WriteTable(const std::vector<TableEntry>& entries) {
-    std::string bytes = std::string(kTableHeader) + "\n";
+    // Every version of the table carries a fresh random tag in its first line, so that a reader can
+    // tell versions apart by that line alone (dates are too coarse, inode numbers get reused).
+    // Drawn afresh each time: a generator's state would be shared by forked processes.
+    std::random_device random;
+    char tag[24];
+    std::snprintf(tag, sizeof tag, " %08x%08x", static_cast<unsigned>(random()),
+                  static_cast<unsigned>(random()));
+    std::string bytes = std::string(kTableHeader) + tag + "\n";
     for (const auto& e : entries) bytes += std::to_string(e.count) + "\t" + e.path + "\n";
     return host::WriteFileAtomic(TableFile(), bytes);
 }
@@ -488,9 +506,22 @@ struct SnapshotEntry {
     const FileFacts* facts = nullptr; // points into the cache (node-based map: stable)
 };
 
+// The first line of the table file, which names its version; empty when there is none.
+std::string TableVersion(const std::string& file) {
+    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return {};
+    char buf[64];
+    ssize_t n = ::pread(fd, buf, sizeof buf, 0);
+    ::close(fd);
+    if (n <= 0) return {};
+    std::string line(buf, static_cast<size_t>(n));
+    size_t nl = line.find('\n');
+    return nl == std::string::npos ? std::string() : line.substr(0, nl);
+}
+
 struct Snapshot {
     std::string root;
-    FileStamp stamp;
+    std::string version;
     std::vector<SnapshotEntry> entries;
     bool indexDirty = true;
     std::unordered_map<std::string, std::vector<size_t>> byFace;
@@ -504,16 +535,16 @@ Snapshot& TheSnapshot() {
 Snapshot& CurrentSnapshot() {
     Snapshot& s = TheSnapshot();
     const std::string file = TableFile();
-    FileStamp stamp = StampOf(file);
-    if (stamp.ok && s.stamp == stamp && s.root == CurrentImage().Root()) return s;
+    std::string version = TableVersion(file);
+    if (!version.empty() && s.version == version && s.root == CurrentImage().Root()) return s;
     std::vector<TableEntry> entries;
     {
         ImageLock lock;
         entries = TableForChange();
-        stamp = StampOf(file);
+        version = TableVersion(file);
     }
     s.root = CurrentImage().Root();
-    s.stamp = stamp;
+    s.version = version;
     s.entries.clear();
     for (auto& e : entries) {
         SnapshotEntry se;

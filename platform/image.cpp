@@ -168,6 +168,24 @@ bool CreateImage(const std::string& rootIn, const ImageOptions& options, std::st
     atm.Set("Fonts", std::nullopt, std::nullopt);
     std::string atmBytes = atm.Bytes() + "\r\n[Fonts]\r\n";
 
+    if (nt) {
+        // Program Manager starts with its usual groups, "Startup" first.
+        ProfileText progman;
+        const char* const titles[] = {"Startup", "Main", "Accessories"};
+        progman.Set("Groups", std::string("Count"), std::string("3"));
+        for (int i = 0; i < 3; ++i) {
+            const std::string section = "Group" + std::to_string(i + 1);
+            const int left = 10 + 40 * i, top = 10 + 30 * i;
+            progman.Set(section, std::string("Title"), std::string(titles[i]));
+            progman.Set(section, std::string("Rect"),
+                        std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(left + 300) +
+                            "," + std::to_string(top + 200));
+            progman.Set(section, std::string("Iconic"), std::string(i == 2 ? "1" : "0"));
+            progman.Set(section, std::string("Items"), std::string("0"));
+        }
+        if (!host::WriteFileAtomic(c + "/" + win + "/PROGMAN.INI", progman.Bytes()))
+            return fail("cannot write the Program Manager groups");
+    }
     if (!host::WriteFileAtomic(c + "/KELVRA/kelvraapp.ini", config.Bytes()) ||
         !host::WriteFileAtomic(c + "/" + win + "/ATM.INI", atmBytes) ||
         !host::WriteFileAtomic(root + "/registry.reg", reg.Bytes()) ||

@@ -4,14 +4,19 @@
 #include "platform/files.h"
 #include "platform/fonttable.h"
 #include "platform/image.h"
+#include "platform/paths.h"
 #include "platform/profile.h"
+#include "platform/progman.h"
 #include "platform/registry.h"
 #include "platform/session.h"
+#include "platform/shelllink.h"
 #include "platform/text.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -36,7 +41,9 @@ int Usage() {
                        "  reg set KEY VALUE DATA           set a string value\n"
                        "  reg delete KEY VALUE             delete a value\n"
                        "  profile get FILE SECTION KEY     read a profile key\n"
-                       "  profile set FILE SECTION KEY [VALUE]  write a key; no VALUE deletes it\n";
+                       "  profile set FILE SECTION KEY [VALUE]  write a key; no VALUE deletes it\n"
+                       "  open PATH                        open a .LNK or .FGP file, or progman:GROUP:INDEX\n"
+                       "  progman                          list Program Manager's groups and items\n";
     std::fputs(text.c_str(), stderr);
     return 2;
 }
@@ -159,6 +166,70 @@ int Profile(const std::vector<std::string>& args) {
     return Usage();
 }
 
+int Progman() {
+    if (!progman::IsRunning()) return Error("Program Manager is not running");
+    auto groups = progman::Groups();
+    for (size_t i = 0; i < groups.size(); ++i) {
+        const auto& g = groups[i];
+        Print(std::to_string(i + 1) + "\t" + g.title + (g.iconic ? "\t(minimised)" : ""));
+        for (size_t k = 0; k < g.items.size(); ++k) Print("\t" + std::to_string(k + 1) + "\t" + g.items[k]);
+    }
+    return 0;
+}
+
+// Runs the program beside this tool with one command line, as the shell would start it.
+int RunProgram(const std::string& root, const std::string& commandLine) {
+    char self[4096];
+    ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) return Error("cannot find the program");
+    std::string dir(self, static_cast<size_t>(n));
+    dir = dir.substr(0, dir.rfind('/'));
+    const std::string program = dir + "/typestow";
+    ::setenv("TYPESTOW_SYSTEM", root.c_str(), 1);
+    const std::string arg = AnsiToUtf8(commandLine);
+    std::fflush(stdout);
+    pid_t child = ::fork();
+    if (child == 0) {
+        ::execl(program.c_str(), program.c_str(), arg.c_str(), static_cast<char*>(nullptr));
+        std::perror(program.c_str());
+        ::_exit(127);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) < 0) return Error("cannot start " + program);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+}
+
+int Open(const std::string& root, const std::vector<std::string>& args) {
+    if (args.size() != 2) return Usage();
+    const std::string& path = args[1];
+    if (path.rfind("progman:", 0) == 0) {
+        const std::string rest = path.substr(8);
+        const size_t colon = rest.rfind(':');
+        if (colon == std::string::npos) return Usage();
+        const std::string title = rest.substr(0, colon);
+        const int index = std::atoi(rest.substr(colon + 1).c_str());
+        if (!progman::IsRunning()) return Error("Program Manager is not running");
+        for (const auto& g : progman::Groups()) {
+            if (!EqualNoCase(g.title, title)) continue;
+            if (index < 1 || static_cast<size_t>(index) > g.items.size()) return Error("no item " + rest);
+            return RunProgram(root, g.items[static_cast<size_t>(index) - 1]);
+        }
+        return Error("no Program Manager group " + title);
+    }
+    const std::string ext = ExtensionOf(path);
+    if (EqualNoCase(ext, "LNK")) {
+        auto link = ReadShellLink(path);
+        if (!link) return Error("not a shortcut: " + path);
+        if (!EqualNoCase(ExtensionOf(link->target), "FGP")) return Error("no program opens " + link->target);
+        return RunProgram(root, ShellCommandLine(link->target, link->arguments));
+    }
+    if (EqualNoCase(ext, "FGP")) {
+        if (!FileExists(path)) return Error("file not found: " + path);
+        return RunProgram(root, ShellCommandLine(path, ""));
+    }
+    return Error("no program opens " + path);
+}
+
 } // namespace
 
 int RunSystemTool(const std::string& root, const std::vector<std::string>& args) {
@@ -169,6 +240,8 @@ int RunSystemTool(const std::string& root, const std::vector<std::string>& args)
     if (args[0] == "reg") return Reg(args);
     if (args[0] == "fonts") return Fonts(args);
     if (args[0] == "profile") return Profile(args);
+    if (args[0] == "open") return Open(root, args);
+    if (args[0] == "progman") return Progman();
     if (args[0] == "restart") {
         if (!RestartSession()) return Error("cannot restart the session");
         Print("session restarted");

@@ -76,4 +76,14 @@ int ConsoleUi::MessageBox(WindowHandle, const std::string& text, const std::stri
     return answer;
 }
 
+// Until the windows exist, a port that has none says so and goes on.
+void UiPort::RunMainWindow() {
+    std::fputs("typestow: the main window is not available yet\n", stderr);
+}
+
+InstallGroupChoice UiPort::InstallGroupDialog(const ::FontGroup&) {
+    std::fputs("typestow: the Install Font Group dialog is not available yet; answering Cancel\n", stderr);
+    return InstallGroupChoice{};
+}
+
 } // namespace platform

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class FontGroup;
+
 namespace platform {
 
 using WindowHandle = void*; // an owner window; nullptr for none
@@ -46,6 +48,15 @@ int DefaultButtonOf(unsigned flags);
 const char* ButtonName(int id);
 int ButtonFromName(const std::string& name); // 0 when unknown
 
+// How the Install Font Group dialog ended.
+constexpr int kIdLaunch = 1039; // the "&Launch" button
+struct InstallGroupChoice {
+    int result = kIdCancel; // kIdOk (Add Temp or Add Perm), kIdCancel or kIdLaunch
+    int installMode = 2;    // 1 permanent (Add Perm), 2 temporary (Add Temp)
+    // The chosen fonts as positions in the group's font list, in the dialog's order.
+    std::vector<size_t> selected;
+};
+
 class UiPort {
 public:
     virtual ~UiPort() = default;
@@ -60,6 +71,17 @@ public:
     virtual WindowHandle ActiveWindow() { return nullptr; }
     virtual void BeginWaitCursor() {}
     virtual void EndWaitCursor() {}
+
+    // The splash window of start-up: true when a window was made. The show-state is the one the
+    // program was started with (0 hidden, 1 normal, 2, 6 and 7 minimized).
+    virtual bool ShowSplash(int showState, const std::string& status) { return false; }
+    virtual void SetSplashStatus(const std::string& status) {}
+    // Keeps the window up for at least 1500 milliseconds after it was first painted.
+    virtual void CloseSplash() {}
+    // Runs the main window modally; returns when it closes.
+    virtual void RunMainWindow();
+    // The Install Font Group dialog on a group.
+    virtual InstallGroupChoice InstallGroupDialog(const ::FontGroup& group);
 };
 
 // Writes each box to standard error as its caption and text and answers with the next button

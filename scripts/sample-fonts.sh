@@ -9,7 +9,7 @@
 #
 # usage: scripts/sample-fonts.sh ROOT
 # The image tool is taken from $TYPESTOW_SYSTEM_TOOL, else typestow-system on the PATH, else
-# $TYPESTOW_BINARY_DIR or build/ beside this script.
+# $TYPESTOW_BINARY_DIR, else the build folder ($TYPESTOW_BUILD_DIR, default build/) of this checkout.
 set -euo pipefail
 
 if [[ $# -ne 1 ]]; then
@@ -29,8 +29,8 @@ if [[ -z "$tool" ]]; then
         tool=$(command -v typestow-system)
     elif [[ -n "${TYPESTOW_BINARY_DIR:-}" && -x "$TYPESTOW_BINARY_DIR/typestow-system" ]]; then
         tool=$TYPESTOW_BINARY_DIR/typestow-system
-    elif [[ -x "$here/../build/typestow-system" ]]; then
-        tool=$here/../build/typestow-system
+    elif [[ -x "$here/../${TYPESTOW_BUILD_DIR:-build}/typestow-system" ]]; then
+        tool=$here/../${TYPESTOW_BUILD_DIR:-build}/typestow-system
     else
         echo "$0: typestow-system not found; set TYPESTOW_SYSTEM_TOOL" >&2
         exit 1

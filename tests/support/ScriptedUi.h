@@ -3,6 +3,7 @@
 #include "platform/ui.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,21 @@ public:
         ++m_waitCount;
     }
     void EndWaitCursor() override { --m_waitDepth; }
+
+    // The windows of start-up: each call is logged in `events` ("splash: TEXT", "status: TEXT",
+    // "close splash", "main window", "dialog: GROUP"; boxes as "box: TEXT"), so that tests can check
+    // their order. The hooks run inside the call, while the window would be up.
+    bool ShowSplash(int showState, const std::string& status) override;
+    void SetSplashStatus(const std::string& status) override;
+    void CloseSplash() override;
+    void RunMainWindow() override;
+    platform::InstallGroupChoice InstallGroupDialog(const FontGroup& group) override;
+
+    std::vector<std::string> events;
+    bool m_splashAvailable = true;                          // ShowSplash makes a window
+    std::deque<platform::InstallGroupChoice> dialogAnswers; // none queued: Cancel
+    std::function<void()> onMainWindow;
+    std::function<void(const FontGroup&)> onDialog;
 
     std::vector<RecordedBox> boxes;
     platform::WindowHandle m_active = nullptr;
