@@ -1,17 +1,24 @@
 #include "install/panecommands.h"
 
 #include "app/WFontMgrApp.h"
+#include "install/batches.h"
+#include "install/scan.h"
 #include "platform/files.h"
 #include "resources/strings.h"
 
-// The three batch commands are wired to the batches of install/batches.h when those land:
-// PasteIntoPermanent(permPane, tempPane), PasteIntoTemporary(tempPane), CutPermanent(permPane),
-// DeletePermanent(pane) and DeleteTemporary(pane).
-void RunPasteBatch(ListPaneKind, PanePort&, PanePort&) {}
+void RunPasteBatch(ListPaneKind kind, PanePort& permPane, PanePort& tempPane) {
+    if (kind == ListPaneKind::Permanent) PasteIntoPermanent(permPane, tempPane);
+    if (kind == ListPaneKind::Temporary) PasteIntoTemporary(tempPane);
+}
 
-void RunCutBatch(PanePort&) {}
+void RunCutBatch(PanePort& permPane) {
+    CutPermanent(permPane);
+}
 
-void RunDeleteBatch(ListPaneKind, PanePort&) {}
+void RunDeleteBatch(ListPaneKind kind, PanePort& pane) {
+    if (kind == ListPaneKind::Permanent) DeletePermanent(pane);
+    if (kind == ListPaneKind::Temporary) DeleteTemporary(pane);
+}
 
 void DeleteSourceFiles(PanePort& pane) {
     WFontMgrApp& app = TheApp();
@@ -39,8 +46,6 @@ void DeleteSourceFiles(PanePort& pane) {
                             LoadString(IDS_CAPTION_ERROR), platform::kMbOk | platform::kMbIconWarning);
 }
 
-// Wired to ScanSourceFolder(folder) of install/scan.h when the scan lands; until then the old
-// folder's fonts are at least not shown under the new folder's caption.
-void RescanSourceFolder(const std::string&) {
-    TheApp().m_sourceList->RemoveAll();
+void RescanSourceFolder(const std::string& folder) {
+    ScanSourceFolder(folder);
 }

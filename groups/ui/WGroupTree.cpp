@@ -86,7 +86,7 @@ QTreeWidgetItem* WGroupTree::InsertGroupNode(FontGroup* group) {
     node->setIcon(0, m_groupIcon);
     addTopLevelItem(node);
     const int viewType = TheApp().m_nViewType;
-    for (FontItem* font : group->m_fonts)
+    for (FontItem* font : *group->m_pFonts)
         if (PassesViewFilter(*font, viewType)) InsertFontNode(font, node);
     sortItems(0, Qt::AscendingOrder);
     return node;

@@ -109,6 +109,8 @@ TEST_F(MainWindow, MenuCommandsReachTheFocusedPaneOnly) {
 
 TEST_F(MainWindow, BrowseFromTheMenuWithTheGroupsPaneFocused) {
     image.WriteFile("C:\\OTHER\\X.TXT", "x");
+    image.WriteFile("C:\\OTHER\\UNREADABLE.TTF", "not a font");
+    AddFont(*app.m_sourceList, "Old", FT_TRUETYPE, "C:\\SRC\\OLD.TTF");
     Open();
     Focus(dlg->GroupTree());
     EXPECT_EQ(app.m_hFocusPane, dlg->GroupTree());
@@ -126,6 +128,10 @@ TEST_F(MainWindow, BrowseFromTheMenuWithTheGroupsPaneFocused) {
     EXPECT_EQ(app.m_strLastFolder, "C:\\OTHER");
     EXPECT_EQ(dlg->Caption(IDC_SOURCE_CAPTION)->text(), QStringLiteral(" C:\\OTHER"));
     EXPECT_EQ(QApplication::focusWidget(), dlg->Button(IDC_BROWSE));
+    // The Source pane lists the new folder's font files.
+    ASSERT_EQ(app.m_sourceList->GetCount(), 1u);
+    EXPECT_EQ(app.m_sourceList->GetAt(0)->m_strFilePath, "C:\\OTHER\\UNREADABLE.TTF");
+    EXPECT_EQ(dlg->SourcePane()->Rows()->rowCount(), 1);
 }
 
 TEST_F(MainWindow, MenuStateFollowsThePaneAndItsSelection) {
@@ -303,7 +309,7 @@ TEST_F(MainWindow, LeftClickShowsThePathOfASingleSelection) {
 TEST_F(MainWindow, EnterAndEscapeLeaveTheWindowOpen) {
     auto* group = app.m_groupList->AddTail(std::make_unique<FontGroup>());
     group->m_strName = "Serif";
-    group->m_fonts.AddTail(std::make_unique<FontItem>())->m_strFullName = "Times";
+    group->m_pFonts->AddTail(std::make_unique<FontItem>())->m_strFullName = "Times";
     Open();
     QTest::keyClick(dlg->SourcePane(), Qt::Key_Return);
     QTest::keyClick(dlg->SourcePane(), Qt::Key_Escape);
@@ -427,6 +433,63 @@ TEST_F(MainWindow, ActivationAfterAFontChangeRebuildsBothInstalledPanes) {
     EXPECT_TRUE(RowTexts(dlg->PermPane()).empty()); // rebuilt from the system: the made-up font is gone
     platform::RemoveFontResource(first);
     platform::RemoveFontResource(second);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindow, CopyFromSourceAndPasteIntoThePermanentPaneInstallsTheFont) {
+    const std::string file =
+        CopyRealFont(image, "C:\\SRC\\SANS.TTF", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+    if (file.empty()) GTEST_SKIP() << "no DejaVu fonts on this host";
+    FontItem* font = AddFont(*app.m_sourceList, "", FT_TRUETYPE, file);
+    font->EnsureTrueTypeInfo();
+    ASSERT_EQ(font->m_strFullName, "DejaVu Sans");
+    app.m_bShowWarnings = 0;
+    Open();
+    WSourceList* source = dlg->SourcePane();
+    Focus(source);
+    source->SelectRow(0, true);
+    QTest::keyClick(source, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_EQ(app.m_clipboard->GetCount(), 1u);
+
+    Focus(dlg->PermPane());
+    QTest::keyClick(dlg->PermPane(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(RowTexts(dlg->PermPane()), std::vector<std::string>{"DejaVu Sans"});
+    EXPECT_EQ(app.m_clipboard->GetCount(), 1u); // kept for another paste
+
+    // The system now counts it as installed permanently, also after the rebuild at activation.
+    dlg->OnActivateApp();
+    EXPECT_EQ(RowTexts(dlg->PermPane()), std::vector<std::string>{"DejaVu Sans"});
+    ASSERT_NE(FindFontByFullName(*app.m_permList, "DejaVu Sans"), nullptr);
+    EXPECT_TRUE(RowTexts(dlg->TempPane()).empty());
+    for (FontItem* f : *app.m_permList) platform::RemoveFontResource(f->m_strFilePath);
+}
+
+TEST_F(MainWindow, CutInTheTemporaryPaneAnsweredNoKeepsTheFontsInstalledAndOnTheClipboard) {
+    const std::string file =
+        CopyRealFont(image, "C:\\MORE\\SANS.TTF", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+    if (file.empty()) GTEST_SKIP() << "no DejaVu fonts on this host";
+    ASSERT_NE(platform::AddFontResource(file), 0);
+    app.m_bFontsChanged = 1;
+    app.RefreshInstalledFonts();
+    Open();
+    WTempList* temp = dlg->TempPane();
+    ASSERT_EQ(RowTexts(temp), std::vector<std::string>{"DejaVu Sans"});
+    Focus(temp);
+    temp->SelectRow(0, true);
+    ui.Answer(platform::kIdNo);
+    QTest::keyClick(temp, Qt::Key_X, Qt::ControlModifier);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Uninstall Temporarily");
+    ASSERT_EQ(app.m_clipboard->GetCount(), 1u);
+    // Neither the catalog nor the records know the file of a font installed by another program.
+    EXPECT_EQ(app.m_clipboard->GetAt(0)->m_strFullName, "DejaVu Sans");
+    EXPECT_EQ(app.m_clipboard->GetAt(0)->m_strFilePath, "");
+    EXPECT_EQ(RowTexts(temp), std::vector<std::string>{"DejaVu Sans"});
+    EXPECT_EQ(platform::FontResourceCount(file), 1);
+    platform::RemoveFontResource(file);
 }
 
 } // namespace
