@@ -12,6 +12,7 @@
 #include "resources/strings.h"
 #include "resources/ui/QtResources.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -86,6 +87,11 @@ WFontMgrDlg::WFontMgrDlg(QWidget* parent)
     setObjectName(QStringLiteral("mainWindow"));
     if (HasApp() && !TheApp().m_pMainDlg) TheApp().m_pMainDlg = this;
     platform::AddFontChangeListener(this);
+    // Posted notices reach the window when the event loop next waits, as posted messages do.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [] {
+            if (platform::PendingPostedFontChanges()) platform::DispatchPostedFontChanges();
+        });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive) OnActivateApp();
     });
