@@ -9,7 +9,9 @@
 #include "resources/ui/QtResources.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMenu>
 #include <memory>
 
@@ -86,4 +88,34 @@ bool WContextHelp::HelpOwnContext(QWidget* window, unsigned helpTemplateId) {
     auto map = LoadHelpMap(helpTemplateId);
     if (!map) return false;
     return help::ShowContext(window, map->ownContext);
+}
+
+bool FilterHelpEvent(QWidget* face, QObject* watched, QEvent* event, unsigned helpTemplateId,
+                     const ShowMenuFn& showMenu) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* control = !widget ? nullptr : widget == face ? face : ControlOfFace(face, widget);
+    if (!control) return false;
+    switch (event->type()) {
+    case QEvent::ContextMenu: {
+        auto* e = static_cast<QContextMenuEvent*>(event);
+        showMenu(control, e->globalPos(), e->reason() == QContextMenuEvent::Keyboard);
+        return true;
+    }
+    case QEvent::KeyPress: {
+        auto* e = static_cast<QKeyEvent*>(event);
+        if (control == face || e->key() != Qt::Key_F1 || e->modifiers() != Qt::NoModifier) return false;
+        WContextHelp::HelpRequest(control, helpTemplateId);
+        return true;
+    }
+    case QEvent::QueryWhatsThis:
+        if (control == face) return false;
+        event->accept();
+        return true;
+    case QEvent::WhatsThis:
+        if (control == face) return false;
+        WContextHelp::HelpRequest(control, helpTemplateId);
+        return true;
+    default:
+        return false;
+    }
 }

@@ -42,3 +42,10 @@ private:
 
 // The controls of a face: its direct children that carry a control id.
 QWidget* ControlOfFace(QWidget* face, QWidget* widget);
+
+// The help events of a face and its controls, as the family's dialogs, sheets and pages take them:
+// a context-menu request goes to `showMenu` (for the control, or for the face itself), F1 and Qt's
+// own "What's This?" pop up the control's help. True when the event was taken.
+using ShowMenuFn = std::function<void(QWidget* requestWindow, QPoint globalPos, bool fromKeyboard)>;
+bool FilterHelpEvent(QWidget* face, QObject* watched, QEvent* event, unsigned helpTemplateId,
+                     const ShowMenuFn& showMenu);

@@ -309,41 +309,8 @@ void WProdDialog::OnSysCommand(unsigned id) {
 }
 
 bool WProdDialog::eventFilter(QObject* watched, QEvent* event) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget) return WDialog::eventFilter(watched, event);
-    QWidget* control = widget == ClientArea() ? ClientArea() : ControlOf(widget);
-    switch (event->type()) {
-    case QEvent::ContextMenu:
-        if (control) {
-            auto* e = static_cast<QContextMenuEvent*>(event);
-            const bool keyboard = e->reason() == QContextMenuEvent::Keyboard;
-            ShowControlMenu(control, e->globalPos(), keyboard);
-            return true;
-        }
-        break;
-    case QEvent::KeyPress:
-        if (control && control != ClientArea()) {
-            auto* e = static_cast<QKeyEvent*>(event);
-            if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
-                WContextHelp::HelpRequest(control, TemplateId());
-                return true;
-            }
-        }
-        break;
-    case QEvent::QueryWhatsThis:
-        if (control && control != ClientArea()) {
-            event->accept();
-            return true;
-        }
-        break;
-    case QEvent::WhatsThis:
-        if (control && control != ClientArea()) {
-            WContextHelp::HelpRequest(control, TemplateId());
-            return true;
-        }
-        break;
-    default:
-        break;
-    }
+    if (FilterHelpEvent(ClientArea(), watched, event, TemplateId(),
+                        [this](QWidget* w, QPoint at, bool keyboard) { ShowControlMenu(w, at, keyboard); }))
+        return true;
     return WDialog::eventFilter(watched, event);
 }

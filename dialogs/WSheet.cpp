@@ -101,27 +101,9 @@ bool WProdPage::OnCommand(unsigned id) {
 }
 
 bool WProdPage::eventFilter(QObject* watched, QEvent* event) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget) return WPropertyPage::eventFilter(watched, event);
-    QWidget* control = widget == this ? this : ControlOfFace(this, widget);
-    if (!control) return WPropertyPage::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::ContextMenu: {
-        auto* e = static_cast<QContextMenuEvent*>(event);
-        ShowControlMenu(control, e->globalPos(), e->reason() == QContextMenuEvent::Keyboard);
+    if (FilterHelpEvent(this, watched, event, TemplateId(),
+                        [this](QWidget* w, QPoint at, bool keyboard) { ShowControlMenu(w, at, keyboard); }))
         return true;
-    }
-    case QEvent::KeyPress: {
-        auto* e = static_cast<QKeyEvent*>(event);
-        if (control != this && e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
-            WContextHelp::HelpRequest(control, TemplateId());
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
     return WPropertyPage::eventFilter(watched, event);
 }
 
@@ -350,26 +332,8 @@ void WProdSheet::OnHelpButton() {
 }
 
 bool WProdSheet::eventFilter(QObject* watched, QEvent* event) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget) return WPropertySheet::eventFilter(watched, event);
-    QWidget* control = widget == this ? this : ControlOfFace(this, widget);
-    if (!control) return WPropertySheet::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::ContextMenu: {
-        auto* e = static_cast<QContextMenuEvent*>(event);
-        ShowControlMenu(control, e->globalPos(), e->reason() == QContextMenuEvent::Keyboard);
+    if (FilterHelpEvent(this, watched, event, m_nHelpTemplateId,
+                        [this](QWidget* w, QPoint at, bool keyboard) { ShowControlMenu(w, at, keyboard); }))
         return true;
-    }
-    case QEvent::KeyPress: {
-        auto* e = static_cast<QKeyEvent*>(event);
-        if (control != this && e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
-            WContextHelp::HelpRequest(control, m_nHelpTemplateId);
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
     return WPropertySheet::eventFilter(watched, event);
 }
