@@ -25,6 +25,7 @@ enum : int {
     kAtmNoSuchFont = -2,
     kAtmCannotRead = -3,
     kAtmCannotWrite = -4,
+    kAtmNotRunning = -7, // the image's running flag is off
 };
 
 // File name of the library in the system folder; "ATM32T" is the name it is loaded by.

@@ -32,6 +32,8 @@ int PendingPostedFontChanges();
 // The session's font-change sequence number. It never goes back, and a restart of the session
 // counts as a change.
 uint64_t FontChangeSequence();
+// Used by the session start, which carries the number over into the fresh session.
+bool SetFontChangeSequence(uint64_t value);
 // True when a notice was broadcast (by any program) or the session restarted since `seen` was read.
 bool FontsChangedSince(uint64_t seen);
 

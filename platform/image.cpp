@@ -1,5 +1,6 @@
 #include "platform/image.h"
 
+#include "platform/atm.h"
 #include "platform/hostfs.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
@@ -165,6 +166,8 @@ bool CreateImage(const std::string& rootIn, const ImageOptions& options, std::st
         !host::WriteFileAtomic(root + "/registry.reg", reg.Bytes()) ||
         !host::WriteFileAtomic(root + "/system.ini", ini.Bytes()))
         return fail("cannot write the image files in " + root);
+    // The Type 1 service; without a built library the image simply has none.
+    atm::InstallLibrary(c + "/" + win + "/" + sys);
     return true;
 }
 

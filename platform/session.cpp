@@ -1,8 +1,11 @@
 #include "platform/session.h"
 
+#include "platform/broadcast.h"
+#include "platform/fonttable.h"
 #include "platform/hostfs.h"
 #include "platform/image.h"
 #include "platform/lock.h"
+#include "platform/type1store.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,10 +17,17 @@ namespace {
 std::string BootFile() { return CurrentImage().SessionDir() + "/boot_id"; }
 
 bool StartFresh() {
+    // The font-change number goes on from the old session, so that watchers see the restart.
+    const uint64_t sequence = FontChangeSequence();
     std::error_code ec;
     std::filesystem::remove_all(CurrentImage().SessionDir(), ec);
     if (!host::MakeDirectories(CurrentImage().SessionDir())) return false;
-    return host::WriteFileAtomic(BootFile(), HostBootId() + "\n");
+    if (!host::WriteFileAtomic(BootFile(), HostBootId() + "\n")) return false;
+    SetFontChangeSequence(sequence + 1);
+    // What Windows loads at boot: the registered TrueType fonts and the Type 1 fonts of ATM.INI.
+    LoadBootTimeTrueTypeFonts();
+    LoadBootTimeType1Fonts();
+    return true;
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "platform/systemtool.h"
 
+#include "platform/atm.h"
 #include "platform/files.h"
+#include "platform/fonttable.h"
 #include "platform/image.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
@@ -26,6 +28,8 @@ int Usage() {
                        "  init [--nt]                      create a system image\n"
                        "  status                           platform, drives, session, services\n"
                        "  restart                          end the running session (as a reboot would)\n"
+                       "  fonts [add|remove PATH]          the session's active fonts; add or remove a font resource\n"
+                       "  fonts faces PATH                 full name, family and style of each face of a font file\n"
                        "  reg query KEY [VALUE]            show a key's values, or one value\n"
                        "  reg set KEY VALUE DATA           set a string value\n"
                        "  reg delete KEY VALUE             delete a value\n"
@@ -79,6 +83,31 @@ int Status() {
         Print(std::string(1, d.letter) + ": " + DriveTypeName(d.type) + " " + d.hostDir);
     Print("Boot id: " + HostBootId());
     Print("Session: " + (SessionBootId().empty() ? std::string("none") : SessionBootId()));
+    Print(std::string("Type 1 service: ") + atm::ServiceStateText(atm::QueryServiceState()));
+    return 0;
+}
+
+int Fonts(const std::vector<std::string>& args) {
+    if (args.size() == 1) {
+        for (const auto& line : FontTableListing()) Print(line);
+        return 0;
+    }
+    if (args.size() != 3) return Usage();
+    if (args[1] == "faces") {
+        auto faces = FacesOfFontFile(args[2]);
+        if (faces.empty()) return Error("not a TrueType font file: " + args[2]);
+        for (const auto& f : faces)
+            Print(std::string(f.logFont.elfFullName) + "\t" + f.logFont.elfLogFont.lfFaceName + "\t" + f.logFont.elfStyle);
+        return 0;
+    }
+    if (args[1] == "add") {
+        if (!AddFontResource(args[2])) return Error("not a TrueType font file: " + args[2]);
+    } else if (args[1] == "remove") {
+        if (!RemoveFontResource(args[2])) return Error("not an active font file: " + args[2]);
+    } else {
+        return Usage();
+    }
+    Print(std::to_string(FontResourceCount(args[2])) + "\t" + args[2]);
     return 0;
 }
 
@@ -135,6 +164,7 @@ int RunSystemTool(const std::string& root, const std::vector<std::string>& args)
     if (!OpenImage(root)) return Error("no system image in " + root + " (run: typestow-system init)");
     if (args[0] == "status") return Status();
     if (args[0] == "reg") return Reg(args);
+    if (args[0] == "fonts") return Fonts(args);
     if (args[0] == "profile") return Profile(args);
     if (args[0] == "restart") {
         if (!RestartSession()) return Error("cannot restart the session");
