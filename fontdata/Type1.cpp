@@ -83,6 +83,10 @@ int StyleCodeOf(const std::string& style) {
     return 0;
 }
 
+int StyleCodeOfLogFont(const platform::LOGFONTA& logFont) {
+    return (logFont.lfWeight > 500 ? 2 : 0) + (logFont.lfItalic ? 1 : 0);
+}
+
 const char* StyleTextOf(int code) {
     switch (code) {
     case 1:

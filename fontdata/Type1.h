@@ -14,6 +14,8 @@ int ReadPfmInfoFrom(FontItem& item, const ByteSource& file);
 std::string OutlinePathOf(const std::string& metricsPath);
 // 2 "bold", 1 "italic", 3 "bolditalic", 0 anything else (compared exactly).
 int StyleCodeOf(const std::string& style);
+// The style code of a font Adobe Type Manager reports: 2 when lfWeight is above 500, plus 1 when italic.
+int StyleCodeOfLogFont(const platform::LOGFONTA& logFont);
 // The style text of a code: "bold", "italic", "bolditalic", or "" for 0.
 const char* StyleTextOf(int code);
 

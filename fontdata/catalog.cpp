@@ -122,7 +122,7 @@ int WFontMgrApp::RefreshInstalledFonts() {
             auto item = std::make_unique<FontItem>();
             item->m_bInstalled = 1;
             item->SetFromEnumLogFont(elf);
-            const int style = (font.logFont.lfWeight > 500 ? 2 : 0) + (font.logFont.lfItalic ? 1 : 0);
+            const int style = StyleCodeOfLogFont(font.logFont);
             std::string metrics = platform::atm::FontMetricsPath(face, static_cast<uint16_t>(style));
             if (metrics.empty()) continue;
             if (style != 0) item->m_strStyle = StyleTextOf(style);

@@ -3,44 +3,21 @@
 #include "app/GroupJob.h"
 #include "app/WFontMgrApp.h"
 #include "app/folders.h"
+#include "app/mainwindow.h"
 #include "groups/GroupFile.h"
 #include "groups/GroupIcon.h"
 #include "install/engine.h"
+#include "install/listpanes.h"
 #include "platform/files.h"
 #include "platform/lock.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "resources/resource.h"
 #include "resources/strings.h"
 
 #include <algorithm>
 
 namespace {
-
-// Internal pane commands and menu items the pane knows.
-enum : unsigned {
-    kPaneCut = 32787,
-    kPaneCopy = 32788,
-    kPanePaste = 32789,
-    kPaneDelete = 32790,
-    kPaneProperties = 32791,
-    kPaneNewGroup = 32792,
-    kPaneGroupIcon = 32793,
-    kPaneRename = 32794,
-    kPaneInstall = 32814,
-    kPaneInstallTemp = 32815,
-    kItemProperties = 32772,
-    kItemGroupIcon = 32773,
-    kItemRename = 32774,
-    kItemInstall = 32775,
-    kItemInstallTemp = 32776,
-    kItemDelete = 32780,
-    kItemCopy = 57634,
-    kItemCut = 57635,
-    kItemPaste = 57637,
-};
-
-// "Could not Insert Item", the list panes' message too.
-constexpr unsigned IDS_INSERT_NODE_FAILED = 61402;
 
 platform::UiPort& Ui() {
     return TheApp().Ui();
@@ -84,16 +61,8 @@ std::string FolderPart(const std::string& path) {
 
 } // namespace
 
-bool GroupTreeShows(const FontItem& font, int viewType) {
-    if (viewType == 2) return font.m_nType == FT_TYPE1;
-    if (viewType == 4) return font.m_nType == FT_TRUETYPE;
-    return true;
-}
-
 std::string GroupNodeLabel(const FontItem& font) {
-    if (font.m_nType == FT_TYPE1 && !font.m_strStyle.empty())
-        return font.m_strFullName + "," + font.m_strStyle;
-    return font.m_strFullName;
+    return PaneRowText(font, false);
 }
 
 int GroupNodeImage(const FontItem& font) {
@@ -166,12 +135,12 @@ int ReportFontsAlreadyInGroup(const FontGroup& group, const FontList& fonts, pla
 
 bool GroupPaneItemEnabled(unsigned id, bool fontSelected, bool clipboardEmpty) {
     switch (id) {
-    case kItemProperties:
+    case ID_FILE_PROPERTIES:
         return fontSelected;
-    case kItemGroupIcon:
-    case kItemRename:
+    case ID_FILE_GROUP_ICON:
+    case ID_FILE_RENAME_GROUP:
         return !fontSelected;
-    case kItemPaste:
+    case ID_EDIT_PASTE:
         return !clipboardEmpty;
     default:
         return true;
@@ -179,9 +148,9 @@ bool GroupPaneItemEnabled(unsigned id, bool fontSelected, bool clipboardEmpty) {
 }
 
 const std::vector<unsigned>& GroupPaneItemsGrayedOnFocusLoss() {
-    static const std::vector<unsigned> items = {kItemProperties, kItemGroupIcon,   kItemRename,
-                                                kItemInstall,    kItemInstallTemp, kItemCut,
-                                                kItemCopy,       kItemPaste,       kItemDelete};
+    static const std::vector<unsigned> items = {
+        ID_FILE_PROPERTIES, ID_FILE_GROUP_ICON, ID_FILE_RENAME_GROUP, ID_FILE_INSTALL, ID_FILE_INSTALL_TEMP,
+        ID_EDIT_CUT,        ID_EDIT_COPY,       ID_EDIT_PASTE,        ID_EDIT_DELETE};
     return items;
 }
 
@@ -198,12 +167,12 @@ GroupTreeNode* GroupPane::InsertGroupNode(FontGroup* group) {
     spec.group = group;
     GroupTreeNode* node = m_tree.InsertNode(nullptr, spec);
     if (!node) {
-        Box(m_tree.OwnerWindow(), IDS_INSERT_NODE_FAILED, IDS_CAPTION_ERROR, platform::kMbOk);
+        Box(m_tree.OwnerWindow(), IDS_INSERT_ITEM_FAILED, IDS_CAPTION_ERROR, platform::kMbOk);
         return nullptr;
     }
     const int viewType = TheApp().m_nViewType;
     for (FontItem* font : *group->m_pFonts)
-        if (GroupTreeShows(*font, viewType)) InsertFontNode(font, node);
+        if (PassesViewFilter(*font, viewType)) InsertFontNode(font, node);
     return node;
 }
 
@@ -213,40 +182,40 @@ GroupTreeNode* GroupPane::InsertFontNode(FontItem* font, GroupTreeNode* groupNod
     spec.image = spec.selectedImage = GroupNodeImage(*font);
     spec.font = font;
     GroupTreeNode* node = m_tree.InsertNode(groupNode, spec);
-    if (!node) Box(m_tree.OwnerWindow(), IDS_INSERT_NODE_FAILED, IDS_CAPTION_ERROR, platform::kMbOk);
+    if (!node) Box(m_tree.OwnerWindow(), IDS_INSERT_ITEM_FAILED, IDS_CAPTION_ERROR, platform::kMbOk);
     return node;
 }
 
 void GroupPane::OnPaneCommand(unsigned id) {
     switch (id) {
-    case kPaneNewGroup:
+    case PANE_NEW_GROUP:
         NewGroup();
         break;
-    case kPaneGroupIcon:
+    case PANE_GROUP_ICON:
         CreateGroupIcon();
         break;
-    case kPaneCut:
+    case PANE_CUT:
         Cut();
         break;
-    case kPaneCopy:
+    case PANE_COPY:
         Copy();
         break;
-    case kPanePaste:
+    case PANE_PASTE:
         Paste();
         break;
-    case kPaneDelete:
+    case PANE_DELETE:
         Delete();
         break;
-    case kPaneRename:
+    case PANE_RENAME:
         Rename();
         break;
-    case kPaneProperties:
+    case PANE_PROPERTIES:
         Properties();
         break;
-    case kPaneInstall:
+    case PANE_INSTALL:
         Install(true);
         break;
-    case kPaneInstallTemp:
+    case PANE_INSTALL_TEMP:
         Install(false);
         break;
     default:

@@ -11,8 +11,6 @@
 #include <string>
 #include <vector>
 
-// The View filter of the tree: 2 only Type 1 fonts, 4 only TrueType fonts, any other value all.
-bool GroupTreeShows(const FontItem& font, int viewType);
 // A font node's label: the full name, and for a Type 1 font with a style a comma and the style.
 std::string GroupNodeLabel(const FontItem& font);
 // A font node's image: TrueType and Type 1 pages, and a page of its own for any other type, so that

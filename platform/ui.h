@@ -62,6 +62,11 @@ public:
     virtual ~UiPort() = default;
     virtual int MessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
                            unsigned flags) = 0;
+    // The folder chooser: starts in `initial`, answers the chosen folder (never a file), or nothing
+    // when the user cancels.
+    virtual std::optional<std::string> BrowseForFolder(WindowHandle owner, const std::string& initial) {
+        return std::nullopt;
+    }
     // The window that is active now, the owner for boxes that name no window of their own.
     virtual WindowHandle ActiveWindow() { return nullptr; }
     virtual void BeginWaitCursor() {}

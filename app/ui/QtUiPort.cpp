@@ -1,5 +1,8 @@
 #include "app/ui/QtUiPort.h"
 
+#include "app/WFontMgrApp.h"
+#include "app/ui/WBrowseFolderDlg.h"
+#include "app/ui/WFontMgrDlg.h"
 #include "platform/text.h"
 
 #include <QApplication>
@@ -7,7 +10,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
+#include <cstdio>
 
 QString FromAnsi(const std::string& ansi) {
     return QString::fromStdString(platform::AnsiToUtf8(ansi));
@@ -66,4 +71,29 @@ void QtUiPort::BeginWaitCursor() {
 
 void QtUiPort::EndWaitCursor() {
     QGuiApplication::restoreOverrideCursor();
+}
+
+std::optional<std::string> QtUiPort::BrowseForFolder(platform::WindowHandle owner, const std::string& initial) {
+    WBrowseFolderDlg dialog(static_cast<QWidget*>(owner), initial);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Folder();
+}
+
+void QtUiPort::RunMainWindow() {
+    WFontMgrDlg window;
+    if (HasApp()) TheApp().m_pMainDlg = &window;
+    const QByteArray shot = qgetenv("TYPESTOW_SCREENSHOT");
+    if (!shot.isEmpty()) {
+        // Once the window has shown and painted, as a user would first see it.
+        QTimer::singleShot(1000, &window, [&window, shot] {
+            const QString path = QString::fromLocal8Bit(shot);
+            if (window.grab().save(path))
+                std::printf("typestow: screenshot of the main window saved to %s\n", shot.constData());
+            else
+                std::printf("typestow: could not save the screenshot to %s\n", shot.constData());
+            std::fflush(stdout);
+        });
+    }
+    window.DoModal();
+    if (HasApp() && TheApp().m_pMainDlg == &window) TheApp().m_pMainDlg = nullptr;
 }

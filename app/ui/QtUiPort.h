@@ -9,6 +9,11 @@ public:
     platform::WindowHandle ActiveWindow() override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    std::optional<std::string> BrowseForFolder(platform::WindowHandle owner,
+                                               const std::string& initial) override;
+    // Runs the main window modally. With TYPESTOW_SCREENSHOT set, a picture of the window is saved
+    // there once it shows, and the path is printed.
+    void RunMainWindow() override;
 };
 
 // Windows-1252 text of the core to and from Qt.

@@ -1,5 +1,8 @@
 // The lines of the Info page and the "font" command of typestow-info that prints them.
 #include "app/info.h"
+#include "platform/fonttable.h"
+#include "platform/hostfs.h"
+#include "platform/registry.h"
 #include "properties/InfoLines.h"
 #include "tests/support/FontFixtures.h"
 #include "tests/support/TestImage.h"
@@ -167,6 +170,23 @@ TEST(InfoTool, FontCommandOnWindowsAndHostPaths) {
     EXPECT_NE(RunInfo(image.Root(), {"font", "C:\\FONTS\\MISSING.TTF"}).status, 0);
     EXPECT_NE(RunInfo(image.Root(), {"font", "C:\\FONTS\\A.TXT"}).status, 0);
     EXPECT_NE(RunInfo(image.Root(), {"font"}).status, 0);
+}
+
+TEST(InfoTool, InstalledListsPermanentFontsFirst) {
+    const auto sans = platform::host::ReadFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+    const auto serif = platform::host::ReadFile("/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf");
+    if (!sans || !serif) GTEST_SKIP() << "fonts-dejavu-core is not installed";
+    TestImage image;
+    const std::string fonts = platform::CurrentImage().WindowsDir() + "\\Fonts\\";
+    image.WriteFile(fonts + "SERIF.TTF", *serif);
+    platform::reg::SetString(platform::FontsRegistryKey(), "DejaVu Serif (TrueType)", "SERIF.TTF");
+    ASSERT_NE(platform::AddFontResource(fonts + "SERIF.TTF"), 0);
+    image.WriteFile("D:\\FONTS\\SANS.TTF", *sans);
+    ASSERT_NE(platform::AddFontResource("D:\\FONTS\\SANS.TTF"), 0);
+
+    CapturedRun run = RunInfo(image.Root(), {"installed"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "P\tTTF\tDejaVu Serif\t" + fonts + "SERIF.TTF\nT\tTTF\tDejaVu Sans\t\n");
 }
 
 } // namespace

@@ -27,6 +27,20 @@ public:
     int MessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
                    unsigned flags) override;
     platform::WindowHandle ActiveWindow() override { return m_active; }
+    // Folder choosers answer from their own queue (nothing, as Cancel, when it is empty) and record
+    // the folder each one started in.
+    ScriptedUi& AnswerFolder(std::optional<std::string> folder) {
+        m_folders.push_back(std::move(folder));
+        return *this;
+    }
+    std::optional<std::string> BrowseForFolder(platform::WindowHandle, const std::string& initial) override {
+        browsedFrom.push_back(initial);
+        if (m_folders.empty()) return std::nullopt;
+        auto folder = m_folders.front();
+        m_folders.pop_front();
+        return folder;
+    }
+    std::vector<std::string> browsedFrom;
     void BeginWaitCursor() override {
         ++m_waitDepth;
         ++m_waitCount;
@@ -59,4 +73,5 @@ public:
 
 private:
     std::deque<int> m_answers;
+    std::deque<std::optional<std::string>> m_folders;
 };

@@ -1,0 +1,107 @@
+#include "resources/pictures.h"
+
+#include "resources/resource.h"
+
+namespace {
+
+// Drawn for this program; each image is 16 by 16 pixels.
+const std::vector<std::string> kPaneImages = {
+    "160 16 8 1",
+    "g c #00FF00",
+    "k c #000000",
+    "w c #FFFFFF",
+    "y c #FFFF00",
+    "Y c #808000",
+    "d c #808080",
+    "B c #0000FF",
+    "R c #C00000",
+    "ggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggkkgggggggggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "ggggggggggggggggggggggggggggggggggkkkkkkkkkgggggggkkkkkkkkkgggggggkkkkkkkkkggggggggggkwwkggggggggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "ggkkkkkgggggggggggkkkkkgggggggggggkwwwwwwwkkggggggkwwwwwwwkkggggggkwwwwwwwkkgggggggggkwwkggggggggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "gkwyyyykgggggggggkwyyyykggggggggggkwwwwwwwkwkgggggkwwwwwwwkwkgggggkwwwwwwwkwkggggggggkwwkggggggggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "gkyyyyyykkkkkkgggkyyyyyykkkkkgggggkwwwwwwwkkkkggggkwwwwwwwkkkkggggkwwwwwwwkkkkgggggggkwwkkkggggggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "gkwwwwwwwwwwwykggkyyyyyyyyyyykggggkwwwwwwwwwwkggggkwwwwwwwwwwkggggkwwwwwwwwwwkgggggggkwwkwwkkkgggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "gkwyyyyyyyyyyYkggkyyykkkkkkkkkkkggkwdddddwwwwkggggkwwwwkkwwwwkggggkwwwwwwwwwwkgggggkkkwwkwwkwwkggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "gkwyyyyyyyyyyYkggkyykwyyyyyyyyykggkwwwdwwwwwwkggggkwwwwkkwwwwkggggkwwRRRRwwwwkggggkwwkwwwwwkwwkggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "gkwyyyyyyyyyyYkggkykwyyyyyyyyykgggkwwwdBBBBBwkggggkwwwkwwkwwwkggggkwwwwwRRwwwkggggkwwkwwwwwwwwkggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "gkwyyyyyyyyyyYkggkykwyyyyyyyyykgggkwwwdwwBwwwkggggkwwwkwwkwwwkggggkwwRRRRRwwwkgggggkwwwwwwwwwwkggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "gkwyyyyyyyyyyYkggkkwyyyyyyyyykggggkwwwdwwBwwwkggggkwwkkkkkkwwkggggkwRRwwRRwwwkgggggkwwwwwwwwwwkggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "gkwyyyyyyyyyyYkggkkwyyyyyyyyykggggkwwwdwwBwwwkggggkwwkwwwwkwwkggggkwRRwwRRwwwkggggggkwwwwwwwwkgggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "gkYYYYYYYYYYYYkggkwyyyyyyyyykgggggkwwwwwwBwwwkggggkwkkwwwwkkwkggggkwwRRRwRRwwkggggggkwwwwwwwwkgggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "ggkkkkkkkkkkkkgggkkkkkkkkkkkkgggggkwwwwwwBwwwkggggkwwwwwwwwwwkggggkwwwwwwwwwwkgggggggkwwwwwwkggggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "ggggggggggggggggggggggggggggggggggkwwwwwwwwwwkggggkwwwwwwwwwwkggggkwwwwwwwwwwkgggggggkwwwwwwkggggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+    "ggggggggggggggggggggggggggggggggggkkkkkkkkkkkkggggkkkkkkkkkkkkggggkkkkkkkkkkkkgggggggkkkkkkkkggggggggggk"
+    "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+};
+
+const std::vector<std::string> kMainIcon = {
+    "32 32 6 1",
+    ". c None",
+    "k c #000000",
+    "w c #FFFFFF",
+    "s c #C0C0C0",
+    "B c #000080",
+    "r c #C00000",
+    "................................",
+    "..kkkkkkkkkkkkkkk...............",
+    "..kwwwwwwwwwwwwwkk..............",
+    "..kwwwwwwwwwwwwwksk.............",
+    "..kwwwwwwwwwwwwwkssk............",
+    "..kwwwwwwwwwwwwwkssskkkkkkkkkk..",
+    "..kwwwwwwwwBwwwwkkkkkksssssssk..",
+    "..kwwwwwwwBBBwwwwwwwwksssssssk..",
+    "..kwwwwwwwBBBwwwwwwwwksssssssk..",
+    "..kwwwwwwwBBBwwwwwwwwkrrrrrrrk..",
+    "..kwwwwwwBBBBBwwwwwwwksssrsssk..",
+    "..kwwwwwwBBwBBwwwwwwwksssrsssk..",
+    "..kwwwwwwBBwBBwwwwwwwksssrsssk..",
+    "..kwwwwwBBBwBBBwwwwwwksssrsssk..",
+    "..kwwwwwBBwwwBBwwwwwwksssrsssk..",
+    "..kwwwwwBBwwwBBwwwwwwksssrsssk..",
+    "..kwwwwBBBwwwBBBwwwwwksssrsssk..",
+    "..kwwwwBBBwwwBBBwwwwwksssrsssk..",
+    "..kwwwwBBBBBBBBBwwwwwksssrsssk..",
+    "..kwwwBBBwwwwwBBBwwwwksssrsssk..",
+    "..kwwwBBBwwwwwBBBwwwwksssrsssk..",
+    "..kwwwBBwwwwwwwBBwwwwksssrsssk..",
+    "..kwwBBBwwwwwwwBBBwwwksssssssk..",
+    "..kwwBBBwwwwwwwBBBwwwksssssssk..",
+    "..kwwBBwwwwwwwwwBBwwwksssssssk..",
+    "..kwwBBwwwwwwwwwBBwwwksssssssk..",
+    "..kwwwwwwwwwwwwwwwwwwksssssssk..",
+    "..kkkkkkkkkkkkkkkkkkkksssssssk..",
+    "...........ksssssssssssssssssk..",
+    "...........ksssssssssssssssssk..",
+    "...........kkkkkkkkkkkkkkkkkkk..",
+    "................................",
+};
+
+const std::vector<std::string> kNone;
+
+} // namespace
+
+const std::vector<std::string>& PictureXpm(unsigned id) {
+    switch (id) {
+    case IDB_PANE_IMAGES:
+        return kPaneImages;
+    case IDI_MAINFRAME:
+        return kMainIcon;
+    default:
+        return kNone;
+    }
+}
