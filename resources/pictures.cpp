@@ -91,6 +91,33 @@ const std::vector<std::string> kMainIcon = {
     "................................",
 };
 
+// Bitmap 160: the state images of the Install Font Group dialog's list, 15 pixels wide, pure blue
+// (0, 0, 255) marking the transparent pixels: 2 not installed, 3 installed temporarily (a clock
+// hand), 4 installed permanently (a check mark); 0 and 1 are empty.
+const std::vector<std::string> kInstallStates = {
+    "75 15 5 1",
+    ". c #0000FF",
+    "g c #808080",
+    "w c #FFFFFF",
+    "o c #C06000",
+    "G c #008000",
+    "...........................................................................",
+    "...........................................................................",
+    "................................ggggggggggg....ggggggggggg....ggggggggggg..",
+    "................................gwwwwwwwwwg....gwwwwwwwwwg....gwwwwwwwwwg..",
+    "................................gwwwwwwwwwg....gwwwwowwwwg....gwwwwwwwwGg..",
+    "................................gwwwwwwwwwg....gwwwwowwwwg....gwwwwwwwGGg..",
+    "................................gwwwwwwwwwg....gwwwwowwwwg....gwwwwwwGGwg..",
+    "................................gwwwwwwwwwg....gwwwwoooowg....gwGwwwGGwwg..",
+    "................................gwwwwwwwwwg....gwwwwwwwwwg....gwGGwGGwwwg..",
+    "................................gwwwwwwwwwg....gwwwwwwwwwg....gwwGGGwwwwg..",
+    "................................gwwwwwwwwwg....gwwwwwwwwwg....gwwwGwwwwwg..",
+    "................................gwwwwwwwwwg....gwwwwwwwwwg....gwwwwwwwwwg..",
+    "................................ggggggggggg....ggggggggggg....ggggggggggg..",
+    "...........................................................................",
+    "...........................................................................",
+};
+
 const std::vector<std::string> kNone;
 
 } // namespace
@@ -101,6 +128,8 @@ const std::vector<std::string>& PictureXpm(unsigned id) {
         return kPaneImages;
     case IDI_MAINFRAME:
         return kMainIcon;
+    case IDB_INSTALL_STATES:
+        return kInstallStates;
     default:
         return kNone;
     }

@@ -20,6 +20,7 @@ enum MenuId : unsigned {
 enum PictureId : unsigned {
     IDI_MAINFRAME = 128,
     IDB_PANE_IMAGES = 131,
+    IDB_INSTALL_STATES = 160,
 };
 
 // Indexes of the popups of menu 159.

@@ -3,7 +3,10 @@
 #include "app/WFontMgrApp.h"
 #include "app/ui/WBrowseFolderDlg.h"
 #include "app/ui/WFontMgrDlg.h"
+#include "groups/ui/WGroupIconTypeDlg.h"
+#include "groups/ui/WInstallGroupDlg.h"
 #include "platform/text.h"
+#include "resources/resource.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -73,10 +76,23 @@ void QtUiPort::EndWaitCursor() {
     QGuiApplication::restoreOverrideCursor();
 }
 
-std::optional<std::string> QtUiPort::BrowseForFolder(platform::WindowHandle owner, const std::string& initial) {
+std::optional<std::string> QtUiPort::BrowseForFolder(platform::WindowHandle owner,
+                                                     const std::string& initial) {
     WBrowseFolderDlg dialog(static_cast<QWidget*>(owner), initial);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Folder();
+}
+
+platform::InstallGroupChoice QtUiPort::InstallGroupDialog(const FontGroup& group) {
+    // No owner: no main window exists while a group job asks.
+    WInstallGroupDlg dialog(&group, nullptr);
+    return dialog.Choice(dialog.DoModal());
+}
+
+std::optional<int> QtUiPort::GroupIconTypeDialog() {
+    WGroupIconTypeDlg dialog(QApplication::activeWindow());
+    if (dialog.DoModal() != IDOK_BUTTON) return std::nullopt;
+    return dialog.m_nIconType;
 }
 
 void QtUiPort::RunMainWindow() {

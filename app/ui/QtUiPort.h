@@ -14,6 +14,9 @@ public:
     // Runs the main window modally. With TYPESTOW_SCREENSHOT set, a picture of the window is saved
     // there once it shows, and the path is printed.
     void RunMainWindow() override;
+    // The Install Font Group and Group Icon Type dialogs, modal on the active window.
+    platform::InstallGroupChoice InstallGroupDialog(const FontGroup& group) override;
+    std::optional<int> GroupIconTypeDialog() override;
 };
 
 // Windows-1252 text of the core to and from Qt.
