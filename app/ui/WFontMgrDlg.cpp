@@ -14,10 +14,12 @@
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -98,6 +100,7 @@ WFontMgrDlg::WFontMgrDlg(QWidget* parent)
 }
 
 WFontMgrDlg::~WFontMgrDlg() {
+    EndDragFeedback();
     for (WFontListPane* pane : std::initializer_list<WFontListPane*>{m_pSource, m_pPerm, m_pTemp})
         if (pane) pane->DetachHost();
     if (m_pGroups) m_pGroups->DetachHost();
@@ -468,7 +471,96 @@ void WFontMgrDlg::OnEscape() {
 }
 
 void WFontMgrDlg::CancelDrag() {
+    EndDragFeedback();
     m_drag.Reset();
+    m_pGroups->ClearDropHighlight();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dragging fonts between panes
+
+void WFontMgrDlg::BeginPaneDrag(WPane* source, QPoint globalPos) {
+    if (m_drag.m_bDragging || !source) return;
+    m_drag.Reset();
+    source->FillDragState(m_drag);
+    // A group without shown fonts still drags: onto the desktop it makes an icon.
+    if (m_drag.m_dragList.empty() && !m_drag.m_pDragGroup) {
+        m_drag.Reset();
+        return;
+    }
+    m_drag.m_bDragging = 1;
+    // The hand of the panes' images hangs just below the pointer.
+    m_pDragImage = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
+    m_pDragImage->setObjectName(QStringLiteral("dragImage"));
+    m_pDragImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_pDragImage->setAttribute(Qt::WA_ShowWithoutActivating);
+    const QList<QIcon> images = LoadImageList(IDB_PANE_IMAGES, kPaneImageSize, QColor(0, 255, 0));
+    if (images.size() > kImageHand) m_pDragImage->setPixmap(images[kImageHand].pixmap(kPaneImageSize));
+    m_pDragImage->resize(kPaneImageSize, kPaneImageSize);
+    m_pDragImage->move(globalPos + QPoint(0, kPaneImageSize));
+    m_pDragImage->show();
+    QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+    grabMouse();
+    grabKeyboard();
+}
+
+void WFontMgrDlg::EndDragFeedback() {
+    if (!m_pDragImage) return;
+    delete m_pDragImage;
+    m_pDragImage = nullptr;
+    releaseKeyboard();
+    releaseMouse();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+DropTarget WFontMgrDlg::DropTargetAt(QPoint globalPos) const {
+    QWidget* under = QApplication::widgetAt(globalPos);
+    // Outside every window of the program lies the desktop.
+    if (!under) return DropTarget::Desktop;
+    const auto within = [under](QWidget* pane) {
+        return pane && (pane == under || pane->isAncestorOf(under));
+    };
+    if (within(m_pSource)) return DropTarget::Source;
+    if (within(m_pPerm)) return DropTarget::Permanent;
+    if (within(m_pTemp)) return DropTarget::Temporary;
+    if (within(m_pGroups)) return DropTarget::Groups;
+    return DropTarget::Nothing;
+}
+
+void WFontMgrDlg::DragMoveTo(QPoint globalPos) {
+    if (!m_drag.m_bDragging || !m_pDragImage) return;
+    m_pDragImage->hide();
+    if (DropTargetAt(globalPos) == DropTarget::Groups)
+        m_pGroups->DragOver(m_pGroups->viewport()->mapFromGlobal(globalPos));
+    m_pDragImage->move(globalPos + QPoint(0, kPaneImageSize));
+    m_pDragImage->show();
+}
+
+void WFontMgrDlg::DropAt(QPoint globalPos) {
+    if (!m_drag.m_bDragging) return;
+    EndDragFeedback();
+    const DropTarget target = DropTargetAt(globalPos);
+    DropPanes panes{*m_pPerm, *m_pTemp, &m_pGroups->Pane(), WGroupTree::NodeOf(m_pGroups->DropHighlight()),
+                    this};
+    DropDraggedFonts(m_drag, target, panes);
+    m_drag.Reset();
+    m_pGroups->ClearDropHighlight();
+}
+
+void WFontMgrDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (m_drag.m_bDragging) {
+        DragMoveTo(event->globalPosition().toPoint());
+        return;
+    }
+    WProdDialog::mouseMoveEvent(event);
+}
+
+void WFontMgrDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_drag.m_bDragging && event->button() == Qt::LeftButton) {
+        DropAt(event->globalPosition().toPoint());
+        return;
+    }
+    WProdDialog::mouseReleaseEvent(event);
 }
 
 // ---------------------------------------------------------------------------------------------

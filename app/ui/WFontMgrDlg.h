@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/ui/WPane.h"
 #include "dialogs/WDialog.h"
+#include "install/DragDrop.h"
 #include "install/DragState.h"
 #include "platform/broadcast.h"
 
@@ -74,6 +75,14 @@ public:
     void UpdateViewMenuChecks() override;
     void NewGroupWithFonts(std::unique_ptr<FontList> fonts) override;
     QWidget* OwnerWindow() override { return this; }
+    void BeginPaneDrag(WPane* source, QPoint globalPos) override;
+
+    // The drag in progress: the pointer moved, or the left button was released, at a global point.
+    void DragMoveTo(QPoint globalPos);
+    void DropAt(QPoint globalPos);
+    // The window under a global point as a drop target.
+    DropTarget DropTargetAt(QPoint globalPos) const;
+    QWidget* DragImage() const { return m_pDragImage; }
 
     // platform::FontChangeListener
     void OnFontChange() override;
@@ -83,6 +92,8 @@ protected:
     void OnInitDialog() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void OnClientResize(QSize size);
@@ -92,6 +103,8 @@ private:
     void OnEnter();
     void OnEscape();
     void CancelDrag();
+    // The drag image, the capture and the hidden cursor end.
+    void EndDragFeedback();
     unsigned CaptionOf(const WPane* pane) const;
     void PaintTopLines();
 
@@ -106,5 +119,6 @@ private:
     unsigned m_nFocusCaption = 0;
     bool m_bFocusFrameShown = false;
     DragState m_drag;
+    QLabel* m_pDragImage = nullptr;
     platform::FontChangeWatcher m_fontWatcher;
 };

@@ -6,7 +6,9 @@
 #include <string>
 
 class QMenu;
+class QPoint;
 class QWidget;
+struct DragState;
 
 enum class PaneId { Source, Permanent, Temporary, Groups };
 
@@ -25,6 +27,9 @@ public:
     virtual void OnPaneCommand(unsigned id) = 0;
     // Enables and grays every item of a popup by the pane's rules.
     virtual void UpdateMenuState(QMenu* popup) = 0;
+    // A drag starts on the pane: its source kind, window and dragged fonts (and group) go into the
+    // freshly reset drag state. A pane that starts no drags leaves it empty.
+    virtual void FillDragState(DragState& drag) {}
 };
 
 class WPaneHost {
@@ -43,4 +48,6 @@ public:
     // Gives the Groups pane the focus and a new group made of the fonts.
     virtual void NewGroupWithFonts(std::unique_ptr<FontList> fonts) = 0;
     virtual QWidget* OwnerWindow() = 0;
+    // The pane's fonts are dragged from a global point: the window holds the mouse until the drop.
+    virtual void BeginPaneDrag(WPane* source, QPoint globalPos) = 0;
 };

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/ui/LaterSteps.h"
 #include "app/ui/QtUiPort.h"
+#include "install/DragState.h"
 #include "install/panecommands.h"
 #include "resources/pictures.h"
 #include "resources/resource.h"
@@ -11,6 +12,7 @@
 #include "resources/ui/QtResources.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -32,6 +34,12 @@ bool IsMenuFocusReason(Qt::FocusReason reason) {
 
 int FontRowModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+Qt::ItemFlags FontRowModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractListModel::flags(index);
+    if (index.isValid()) flags |= Qt::ItemIsDragEnabled;
+    return flags;
 }
 
 QVariant FontRowModel::data(const QModelIndex& index, int role) const {
@@ -92,6 +100,9 @@ WFontListPane::WFontListPane(ListPaneKind kind, WPaneHost* host, QWidget* parent
     setModel(m_pModel);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Dragging rows is the main window's own drag between panes, not Qt's drag and drop.
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
     setFocusPolicy(Qt::StrongFocus);
     setViewMode(kind == ListPaneKind::Source ? QListView::IconMode : QListView::ListMode);
     m_images = LoadImageList(IDB_PANE_IMAGES, kPaneImageSize, QColor(0, 255, 0));
@@ -247,6 +258,18 @@ void WFontListPane::mousePressEvent(QMouseEvent* event) {
     }
     if (event->button() == Qt::LeftButton) m_nRememberedRow = row;
     QListView::mousePressEvent(event);
+}
+
+void WFontListPane::startDrag(Qt::DropActions) {
+    if (m_pHost) m_pHost->BeginPaneDrag(this, QCursor::pos());
+}
+
+void WFontListPane::FillDragState(DragState& drag) {
+    drag.m_nSource = m_kind == ListPaneKind::Source      ? DRAG_FROM_SOURCE
+                     : m_kind == ListPaneKind::Permanent ? DRAG_FROM_PERM
+                                                         : DRAG_FROM_TEMP;
+    drag.m_hSourceWnd = this;
+    drag.m_dragList = SelectedFonts();
 }
 
 void WFontListPane::mouseReleaseEvent(QMouseEvent* event) {

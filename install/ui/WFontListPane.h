@@ -19,6 +19,8 @@ class FontRowModel : public QAbstractListModel {
 public:
     FontRowModel(ListPaneKind kind, QObject* parent) : QAbstractListModel(parent), m_kind(kind) {}
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    // Rows can be dragged to other panes.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
     FontItem* FontAt(int row) const;
@@ -56,6 +58,7 @@ public:
     void EmptyPane() override;
     void OnPaneCommand(unsigned id) override;
     void UpdateMenuState(QMenu* popup) override;
+    void FillDragState(DragState& drag) override;
 
     // PanePort, for the install batches.
     std::vector<FontItem*> SelectedFonts() override;
@@ -76,6 +79,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // A press on a selected row moved far enough: the main window's drag of the selection begins.
+    void startDrag(Qt::DropActions supportedActions) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
