@@ -24,7 +24,6 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
-#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 
@@ -69,9 +68,12 @@ public:
         QPersistentModelIndex at(index);
         const QString text = line->text();
         WGroupTree* tree = m_tree;
-        QTimer::singleShot(0, tree, [tree, at, text] {
-            if (at.isValid()) tree->OnLabelCommitted(tree->itemFromIndex(at), text);
-        });
+        QMetaObject::invokeMethod(
+            tree,
+            [tree, at, text] {
+                if (at.isValid()) tree->OnLabelCommitted(tree->itemFromIndex(at), text);
+            },
+            Qt::QueuedConnection);
     }
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {

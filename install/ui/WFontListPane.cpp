@@ -12,7 +12,7 @@
 #include "resources/ui/QtResources.h"
 
 #include <QAction>
-#include <QCursor>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -34,12 +34,6 @@ bool IsMenuFocusReason(Qt::FocusReason reason) {
 
 int FontRowModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
-}
-
-Qt::ItemFlags FontRowModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags flags = QAbstractListModel::flags(index);
-    if (index.isValid()) flags |= Qt::ItemIsDragEnabled;
-    return flags;
 }
 
 QVariant FontRowModel::data(const QModelIndex& index, int role) const {
@@ -100,9 +94,6 @@ WFontListPane::WFontListPane(ListPaneKind kind, WPaneHost* host, QWidget* parent
     setModel(m_pModel);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Dragging rows is the main window's own drag between panes, not Qt's drag and drop.
-    setDragEnabled(true);
-    setDragDropMode(QAbstractItemView::DragOnly);
     setFocusPolicy(Qt::StrongFocus);
     setViewMode(kind == ListPaneKind::Source ? QListView::IconMode : QListView::ListMode);
     m_images = LoadImageList(IDB_PANE_IMAGES, kPaneImageSize, QColor(0, 255, 0));
@@ -256,12 +247,35 @@ void WFontListPane::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    if (event->button() == Qt::LeftButton) m_nRememberedRow = row;
+    if (event->button() == Qt::LeftButton) {
+        m_nRememberedRow = row;
+        m_nDragRow = row;
+        m_dragPressPos = event->position().toPoint();
+        // A press on a selected row keeps the whole selection until the release, so that it can be
+        // dragged; without a drag the release selects that row alone.
+        m_bDeferredSelect = row >= 0 && event->modifiers() == Qt::NoModifier &&
+                            selectionModel()->isSelected(m_pModel->index(row));
+        if (m_bDeferredSelect) {
+            if (!hasFocus()) setFocus(Qt::MouseFocusReason);
+            event->accept();
+            return;
+        }
+    }
     QListView::mousePressEvent(event);
 }
 
-void WFontListPane::startDrag(Qt::DropActions) {
-    if (m_pHost) m_pHost->BeginPaneDrag(this, QCursor::pos());
+void WFontListPane::mouseMoveEvent(QMouseEvent* event) {
+    // A press on a row drags the selected rows to another pane; it never extends the selection.
+    if ((event->buttons() & Qt::LeftButton) && m_nDragRow >= 0) {
+        if ((event->position().toPoint() - m_dragPressPos).manhattanLength() >=
+            QApplication::startDragDistance()) {
+            m_nDragRow = -1;
+            m_bDeferredSelect = false;
+            if (m_pHost) m_pHost->BeginPaneDrag(this, event->globalPosition().toPoint());
+        }
+        return;
+    }
+    QListView::mouseMoveEvent(event);
 }
 
 void WFontListPane::FillDragState(DragState& drag) {
@@ -273,6 +287,14 @@ void WFontListPane::FillDragState(DragState& drag) {
 }
 
 void WFontListPane::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        if (m_bDeferredSelect && m_nDragRow >= 0) {
+            const QModelIndex index = m_pModel->index(m_nDragRow);
+            selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        }
+        m_bDeferredSelect = false;
+        m_nDragRow = -1;
+    }
     QListView::mouseReleaseEvent(event);
     if (!m_pHost || event->button() != Qt::LeftButton) return;
     const int row = RowAt(event->position().toPoint());

@@ -19,8 +19,6 @@ class FontRowModel : public QAbstractListModel {
 public:
     FontRowModel(ListPaneKind kind, QObject* parent) : QAbstractListModel(parent), m_kind(kind) {}
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    // Rows can be dragged to other panes.
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
     FontItem* FontAt(int row) const;
@@ -79,8 +77,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    // A press on a selected row moved far enough: the main window's drag of the selection begins.
-    void startDrag(Qt::DropActions supportedActions) override;
+    // A press on a row moved far enough: the main window's drag of the selected rows begins.
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -96,6 +94,11 @@ private:
     FontRowModel* m_pModel;
     QList<QIcon> m_images;
     int m_nRememberedRow = -1;
+    // The row a left press may drag from (-1 none), where the press was, and whether the press
+    // left a multiple selection in place for the drag.
+    int m_nDragRow = -1;
+    QPoint m_dragPressPos;
+    bool m_bDeferredSelect = false;
 };
 
 class WSourceList : public WFontListPane {
