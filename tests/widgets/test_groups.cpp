@@ -22,6 +22,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -333,6 +336,44 @@ TEST_F(GroupsWindow, CreateGroupIconWithInstallTemporarilyWritesTheShortcut) {
     ASSERT_TRUE(link);
     EXPECT_EQ(link->arguments, "/T");
     EXPECT_EQ(link->description, "Shortcut toSans");
+}
+
+// On a fresh default image with the sample fonts, an icon made with "Install Temporarily" is a
+// shortcut on the desktop that installs the group when the shell opens it.
+TEST_F(GroupsWindow, IconOpenedByTheShellInstallsTheGroupTemporarily) {
+    if (std::system("command -v fontforge >/dev/null 2>&1") != 0 ||
+        !std::filesystem::exists("/usr/share/fonts/truetype/liberation/LiberationMono-Bold.ttf"))
+        GTEST_SKIP() << "fontforge-nox or the Debian font packages are missing";
+    const std::string tool = std::string(TYPESTOW_BINARY_DIR) + "/typestow-system";
+    ASSERT_EQ(std::system(("TYPESTOW_SYSTEM_TOOL='" + tool + "' bash '" + TYPESTOW_SOURCE_DIR +
+                           "/scripts/sample-fonts.sh' '" + image.Root() + "' >/dev/null")
+                              .c_str()),
+              0);
+    ASSERT_TRUE(platform::OpenImage(image.Root()));
+    FontGroup* group = AddGroup("Samples");
+    AddToGroup(group, "DejaVu Serif Italic", FT_TRUETYPE, "D:\\FONTS\\DejaVuSerif-Italic.ttf");
+    AddToGroup(group, "Liberation Mono Bold", FT_TRUETYPE, "D:\\FONTS\\LiberationMono-Bold.ttf");
+    Open();
+    Tree()->setCurrentItem(Node("Samples"));
+    ui.iconTypeAnswers = {2};
+    dlg->OnCommand(ID_FILE_GROUP_ICON);
+    const std::string shortcut = "C:\\WINDOWS\\Desktop\\Samples.LNK";
+    ASSERT_TRUE(image.Exists(shortcut));
+
+    const std::string command =
+        "TYPESTOW_UI=console '" + tool + "' --root '" + image.Root() + "' open '" + shortcut + "' 2>&1";
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+        EXPECT_EQ(pclose(pipe), 0) << output;
+    }
+    EXPECT_NE(output.find("Selected Fonts have been installed successfully"), std::string::npos) << output;
+    const std::string tempFont = app.ProgramFolder() + "TempFont\\";
+    EXPECT_EQ(platform::FontResourceCount(tempFont + "DejaVuSerif-Italic.ttf"), 1);
+    EXPECT_EQ(platform::FontResourceCount(tempFont + "LiberationMono-Bold.ttf"), 1);
+    // Installed temporarily: nothing was registered.
+    EXPECT_EQ(platform::FontResourceCount("D:\\FONTS\\DejaVuSerif-Italic.ttf"), 0);
 }
 
 // The dialogs.
