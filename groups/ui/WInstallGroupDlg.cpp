@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
@@ -57,7 +58,9 @@ void WInstallGroupDlg::OnInitDialog() {
         if (m_rows[i].state < m_pImages.size()) item->setIcon(0, m_pImages[m_rows[i].state]);
         widest = std::max(widest, metrics.horizontalAdvance(item->text(0)));
     }
-    list->header()->resizeSection(0, widest + 25);
+    // The text's width and room for the state image; never less than Qt needs for the whole row.
+    list->resizeColumnToContents(0);
+    list->header()->resizeSection(0, std::max(widest + 25, list->columnWidth(0)));
     if (QTreeWidgetItem* first = list->topLevelItem(0)) {
         list->setFocus();
         list->setCurrentItem(first);
