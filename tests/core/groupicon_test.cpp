@@ -126,9 +126,15 @@ TEST_F(GroupIconTest, ShellDragOfAGroupCarriesAFreshShortcutInTheTemporaryFolder
     EXPECT_EQ(link->arguments, "/Q");
     EXPECT_EQ(link->target, sans->m_strPath);
 
+    auto font = std::make_unique<FontItem>();
+    font->m_strFullName = "A";
+    font->m_nType = FT_TRUETYPE;
+    sans->m_pFonts->AddTail(std::move(font));
     pane.RefillGroupTree();
     tree.Select(tree.Find("Sans"));
     EXPECT_EQ(pane.ShellDragGroup(), sans);
+    tree.Select(tree.Find("Sans", "A")); // a selected font node drags nothing
+    EXPECT_EQ(pane.ShellDragGroup(), nullptr);
     tree.Select(nullptr);
     EXPECT_EQ(pane.ShellDragGroup(), nullptr);
 }

@@ -1,9 +1,12 @@
 // The Install Font Group dialog's rows and answers, and what AskAndInstall does with them.
+#include "app/ConsoleAppUi.h"
 #include "groups/InstallGroup.h"
 #include "groups/InstallGroupModel.h"
 #include "tests/support/InstallFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -103,6 +106,34 @@ TEST_F(InstallGroupDialogTest, ChoiceNamesTheChosenFontsInTheDialogsOrder) {
     EXPECT_EQ(choice.selected, (std::vector<size_t>{1}));
     EXPECT_EQ(InstallGroupAnswer(InstallGroupButton::Launch, rows, {}).result, platform::kIdLaunch);
     EXPECT_EQ(InstallGroupAnswer(InstallGroupButton::Cancel, rows, {}).result, platform::kIdCancel);
+}
+
+TEST_F(InstallGroupDialogTest, ConsoleAnswersFromTheEnvironment) {
+    const struct {
+        const char* answer; // nullptr: unset
+        int result;
+        int mode;
+        std::vector<size_t> selected;
+    } cases[] = {
+        {nullptr, platform::kIdOk, 2, {1}},     {"Perm:all", platform::kIdOk, 1, {1, 2, 0}},
+        {"temp:none", platform::kIdOk, 2, {}},  {"Launch", platform::kIdLaunch, 2, {}},
+        {"cancel", platform::kIdCancel, 2, {}},
+    };
+    for (const auto& c : cases) {
+        if (c.answer)
+            ::setenv("TYPESTOW_GROUP_DIALOG", c.answer, 1);
+        else
+            ::unsetenv("TYPESTOW_GROUP_DIALOG");
+        ConsoleAppUi console;
+        const auto choice = console.InstallGroupDialog(group);
+        const char* what = c.answer ? c.answer : "(unset)";
+        EXPECT_EQ(choice.result, c.result) << what;
+        if (c.result == platform::kIdOk) {
+            EXPECT_EQ(choice.installMode, c.mode) << what;
+            EXPECT_EQ(choice.selected, c.selected) << what;
+        }
+    }
+    ::unsetenv("TYPESTOW_GROUP_DIALOG");
 }
 
 } // namespace
