@@ -274,10 +274,11 @@ HostFacts HostFactsNow() {
     struct sysinfo si {};
     if (::sysinfo(&si) == 0) {
         const uint64_t unit = si.mem_unit ? si.mem_unit : 1;
-        h.totalPhysical = si.totalram * unit;
-        h.availablePhysical = si.freeram * unit;
-        h.totalVirtual = si.totalswap * unit;
-        h.availableVirtual = si.freeswap * unit;
+        h.totalPhysical = static_cast<uint64_t>(si.totalram) * unit;
+        h.availablePhysical = static_cast<uint64_t>(si.freeram) * unit;
+        // The paging-file figures are the commit limit: memory and swap together.
+        h.totalVirtual = (static_cast<uint64_t>(si.totalram) + si.totalswap) * unit;
+        h.availableVirtual = (static_cast<uint64_t>(si.freeram) + si.freeswap) * unit;
     }
     return h;
 }

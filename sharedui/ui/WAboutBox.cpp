@@ -6,6 +6,7 @@
 #include "resources/strings.h"
 #include "resources/ui/QtResources.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -122,7 +123,9 @@ void WTabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     initStyleOption(&opt, index);
     const QString text = opt.text;
     opt.text.clear();
-    QStyledItemDelegate::paint(painter, opt, index); // the selection and focus, without text
+    // The selection and focus, without the text, which goes to the tab stops below.
+    const QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
     painter->save();
     painter->setFont(opt.font);
     painter->setPen(

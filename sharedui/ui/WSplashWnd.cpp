@@ -150,7 +150,7 @@ void WSplashWnd::Layout() {
         if (text.isEmpty()) return;
         const QFontMetrics fm(font);
         for (const QString& line : text.split(QLatin1Char('\n')))
-            width = std::max(width, fm.horizontalAdvance(line));
+            width = std::max(width, fm.horizontalAdvance(line) + 2); // wrapping measures a little wider
     };
     widest(m_largeFont, m_strLarge);
     widest(m_noticeFont, m_strNotice);
