@@ -171,8 +171,11 @@ std::vector<std::string> PrintingLines() {
 
 void AddFileLines(std::vector<std::string>& lines, const std::string& folder, const char* pattern) {
     if (folder.empty()) return;
-    for (const auto& f : platform::FindFiles(folder + "\\" + pattern)) {
-        if (f.attributes & ~(platform::kAttrReadOnly | platform::kAttrArchive)) continue;
+    const bool slash = folder.back() == '\\';
+    for (const auto& f : platform::FindFiles(folder + (slash ? "" : "\\") + pattern)) {
+        // "Normal" is how a file with no other attribute reports itself; it counts as plain.
+        if (f.attributes & ~(platform::kAttrReadOnly | platform::kAttrArchive | platform::kAttrNormal))
+            continue;
         // The image's files carry no version resources, so the version column stays blank.
         InsertSorted(lines, Format("%s\t%s\t%s\t%ld", f.name.c_str(), " ", MonthDayYear(f.mtime).c_str(),
                                    static_cast<long>(f.size)));
