@@ -177,6 +177,19 @@ TEST(SplashWindow, StatusAndTheMinimumTime) {
     EXPECT_LT(timer.elapsed(), 200);
 }
 
+TEST(SplashWindow, DisablingItClosesItAfterTheMinimumTime) {
+    TestImage image;
+    WSplashWnd* splash = ShowSplash(ProgramSplashRecord(nullptr), 1);
+    ASSERT_NE(splash, nullptr);
+    const int64_t painted = splash->PaintedAt();
+    splash->setEnabled(false);
+    QElapsedTimer timer;
+    timer.start();
+    while (CurrentSplash() && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(CurrentSplash(), nullptr);
+    EXPECT_GE(QDateTime::currentMSecsSinceEpoch() - painted, kSplashMinimumMs);
+}
+
 TEST(SplashWindow, PictureByColoursAndCaptionWithout) {
     TestImage image;
     const SplashRecord record = ProgramSplashRecord(nullptr);
