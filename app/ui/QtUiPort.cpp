@@ -4,6 +4,7 @@
 #include "app/ui/WBrowseFolderDlg.h"
 #include "app/ui/WFontMgrDlg.h"
 #include "platform/text.h"
+#include "sharedui/ui/WSplashWnd.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -96,4 +97,18 @@ void QtUiPort::RunMainWindow() {
     }
     window.DoModal();
     if (HasApp() && TheApp().m_pMainDlg == &window) TheApp().m_pMainDlg = nullptr;
+}
+
+bool QtUiPort::ShowSplash(int showState, const std::string& status) {
+    if (!::ShowSplash(ProgramSplashRecord(nullptr), showState)) return false;
+    ::SetSplashStatus(status);
+    return true;
+}
+
+void QtUiPort::SetSplashStatus(const std::string& status) {
+    ::SetSplashStatus(status);
+}
+
+void QtUiPort::CloseSplash() {
+    ::CloseSplash();
 }

@@ -14,6 +14,10 @@ public:
     // Runs the main window modally. With TYPESTOW_SCREENSHOT set, a picture of the window is saved
     // there once it shows, and the path is printed.
     void RunMainWindow() override;
+    // The splash window of the shared library, on the desktop.
+    bool ShowSplash(int showState, const std::string& status) override;
+    void SetSplashStatus(const std::string& status) override;
+    void CloseSplash() override;
 };
 
 // Windows-1252 text of the core to and from Qt.
