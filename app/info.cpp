@@ -8,7 +8,12 @@
 
 int RunInfoTool(const std::string& root, const std::vector<std::string>& args) {
     if (args.empty()) {
-        std::fputs("usage: typestow-info [--root DIR] COMMAND\n", stderr);
+        std::fputs("usage: typestow-info [--root DIR] COMMAND\n"
+                    "  font PATH       the facts of a .ttf or .pfm file (host or Windows path)\n"
+                    "  installed       the installed fonts: P or T, TTF or ATM, full name, file\n"
+                    "  scan FOLDER     the fonts a Source folder lists: TTF, ATM or Other, full name, file\n"
+                    "  group FILE      a group file's name and fonts\n",
+                    stderr);
         return 2;
     }
     // A font file on the host needs no image: the command opens one only for a Windows path.
@@ -20,6 +25,7 @@ int RunInfoTool(const std::string& root, const std::vector<std::string>& args) {
     if (args[0] == "installed") return InfoInstalledCommand(args);
     if (args[0] == "scan") return InfoScanCommand(args);
     if (args[0] == "group") return RunInfoGroup(args);
-    std::fprintf(stderr, "typestow-info: unknown command %s\n", args[0].c_str());
+    std::fprintf(stderr, "typestow-info: unknown command %s (run without arguments for the list)\n",
+                 args[0].c_str());
     return 2;
 }

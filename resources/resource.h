@@ -6,6 +6,8 @@ enum DialogId : unsigned {
     IDD_FONTMGR = 102,
     IDD_GROUP_ICON_TYPE = 148,
     IDD_INSTALL_GROUP = 149,
+    IDD_ABOUT = 20513,
+    IDD_SYSTEM_INFO = 20576,
     IDD_EMPTY_FONT = 20528, // the shared library's empty template that carries the family's dialog font
 };
 
@@ -20,6 +22,9 @@ enum MenuId : unsigned {
 enum PictureId : unsigned {
     IDI_MAINFRAME = 128,
     IDB_PANE_IMAGES = 131,
+    IDB_SPLASH_256 = 151, // splash pictures by colour count: 256 or more, 3 to 255, 2
+    IDB_SPLASH_16 = 152,
+    IDB_SPLASH_2 = 153,
     IDB_INSTALL_STATES = 160,
 };
 

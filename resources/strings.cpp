@@ -75,6 +75,29 @@ const std::map<unsigned, const char*>& Table() {
          "click Display, to read it.\n\nThe Index tab finds a topic by the first letters of its title.\n\n"
          "In a dialog box, press F1 or right-click a control and choose What's This? to see a short "
          "description of that control."},
+        // Splash window, About box and System Info.
+        {IDS_PRODUCT_TITLE, "Kelvra TYPESTOW"},
+        {IDS_PRODUCT_VERSION, "Version 6.0"},
+        {IDS_PRODUCT_BUILD, "Version 6.00.112"},
+        {IDS_PRODUCT_NOTICE1, "Copyright \xA9 Kelvra. All rights reserved.\n"},
+        {IDS_PRODUCT_NOTICE2, "Fonts installed, grouped and inspected in one window."},
+        {IDS_ABOUT_CAPTION, "About %s"},
+        {IDS_ABOUT_FREE_SPACE, "Disk Space Free: %ld KB (%c:)"},
+        {IDS_ABOUT_SYSINFO_BUTTON, "&System Info..."},
+        {IDS_SYSINFO_CAPTION, "System Info"},
+        {IDS_SYSINFO_CHOOSE, "C&hoose a category:"},
+        {IDS_SYSINFO_SAVE_BUTTON, "&Save..."},
+        {IDS_SYSINFO_SAVED, "System info was saved to %s."},
+        {IDS_SYSINFO_SAVE_FAILED, "Unable to save system info to %s."},
+        {IDS_SYSINFO_CAT_SYSTEM, "System"},
+        {IDS_SYSINFO_CAT_DISPLAY, "Display"},
+        {IDS_SYSINFO_CAT_PRINTING, "Printing"},
+        {IDS_SYSINFO_CAT_PROGRAMS, "Kelvra EXEs & DLLs"},
+        {IDS_SYSINFO_CAT_SYSTEM_DLLS, "System DLLs"},
+        {IDS_SYSINFO_FILE_NAME, "sysinfo.txt"},
+        {IDS_CREDITS_CAPTION, "Credits"},
+        {IDS_CREDITS_TEXT, "Kelvra TYPESTOW\n\nDesigned and built by the TYPESTOW team.\n\n"
+                           "Thanks to everyone who tried the early versions."},
         {IDS_GROUP_NAME_INVALID, "Group Names can not contain characters \\ / : * ? \" < > | or invalid "
                                  "extended characters.  Please choose a different name."},
         {IDS_GROUP_NAME_EXISTS, "Group name already exists. Please choose a different name."},

@@ -4,6 +4,7 @@
 #   - Type 1 fonts there as .PFB outlines with .PFM metrics, converted from the URW base 35 fonts;
 #   - a few TrueType fonts preinstalled in the Fonts folder and registered in the registry;
 #   - one Type 1 font in C:\PSFONTS registered in ATM.INI [Fonts].
+#   - two sample groups in the program folder, and the CD-ROM folder as the first Source folder.
 # Running it again changes nothing. Packages: fonts-dejavu-core fonts-dejavu-extra fonts-liberation
 # fonts-urw-base35 fontforge-nox.
 #
@@ -141,6 +142,44 @@ if [[ "$(sys profile get ATM.INI Fonts "$atm_key")" != "$atm_value" ]]; then
     sys profile set ATM.INI Fonts "$atm_key" "$atm_value"
     changed=1
 fi
+
+# Two sample groups in the program folder, as group files of the current version ("6.1": tag, the
+# 128-byte name, then 784-byte records of full name, path, type and, for Type 1, style).
+field() { # TEXT SIZE: the text, zero-filled to the size
+    printf '%s' "$1"
+    head -c $(($2 - ${#1})) /dev/zero
+}
+type_bytes() { # TYPE: a 32-bit little-endian integer
+    printf "\\$(printf %03o $(($1 & 255)))\\$(printf %03o $(($1 >> 8 & 255)))\\000\\000"
+}
+make_group() { # NAME then FULLNAME|PATH|TYPE|STYLE...
+    local name=$1 file record full path type style
+    shift
+    file=$(host_dir KELVRA\\TYPESTOW)/$name.FGP
+    [[ -f "$file" ]] && return 0
+    {
+        printf '6.1'
+        field "$name" 128
+        for record in "$@"; do
+            IFS='|' read -r full path type style <<<"$record"
+            field "$full" 260
+            field "$path" 260
+            type_bytes "$type"
+            if [[ $type -eq 12292 ]]; then field "$style" 260; else head -c 260 /dev/zero; fi
+        done
+    } >"$file"
+}
+make_group "Serif Samples" \
+    "DejaVu Serif|D:\\FONTS\\DejaVuSerif.ttf|12290|" \
+    "Liberation Serif Bold|D:\\FONTS\\LiberationSerif-Bold.ttf|12290|" \
+    "NimbusRoman-Regular|D:\\FONTS\\NimbusRoman-Regular.PFM|12292|"
+make_group "Mono Samples" \
+    "DejaVu Sans Mono|D:\\FONTS\\DejaVuSansMono.ttf|12290|" \
+    "Liberation Mono|D:\\FONTS\\LiberationMono-Regular.ttf|12290|"
+
+# A first start shows the CD-ROM's sample folder in the Source pane.
+settings=$(host_dir KELVRA\\TYPESTOW)/typestow.ini
+[[ -f "$settings" ]] || printf '[config]\r\nLastFolder=D:\\FONTS\r\n' >"$settings"
 
 # Windows loads registered fonts at boot: start a fresh session when the registrations changed.
 if [[ $changed -eq 1 ]]; then

@@ -7,6 +7,7 @@
 #include "groups/ui/WInstallGroupDlg.h"
 #include "platform/text.h"
 #include "resources/resource.h"
+#include "sharedui/ui/WSplashWnd.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -112,4 +113,18 @@ void QtUiPort::RunMainWindow() {
     }
     window.DoModal();
     if (HasApp() && TheApp().m_pMainDlg == &window) TheApp().m_pMainDlg = nullptr;
+}
+
+bool QtUiPort::ShowSplash(int showState, const std::string& status) {
+    if (!::ShowSplash(ProgramSplashRecord(nullptr), showState)) return false;
+    ::SetSplashStatus(status);
+    return true;
+}
+
+void QtUiPort::SetSplashStatus(const std::string& status) {
+    ::SetSplashStatus(status);
+}
+
+void QtUiPort::CloseSplash() {
+    ::CloseSplash();
 }

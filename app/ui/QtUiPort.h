@@ -17,6 +17,10 @@ public:
     // The Install Font Group and Group Icon Type dialogs, modal on the active window.
     platform::InstallGroupChoice InstallGroupDialog(const FontGroup& group) override;
     std::optional<int> GroupIconTypeDialog() override;
+    // The splash window of the shared library, on the desktop.
+    bool ShowSplash(int showState, const std::string& status) override;
+    void SetSplashStatus(const std::string& status) override;
+    void CloseSplash() override;
 };
 
 // Windows-1252 text of the core to and from Qt.

@@ -236,8 +236,9 @@ TEST_F(CatalogTest, ClassifiesByRegistryValueOrAtmIniEntry) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        if (!c.valueName.empty())
+        if (!c.valueName.empty()) {
             ASSERT_EQ(platform::reg::SetString(key, c.valueName, c.data), platform::kRegOk);
+        }
         FontItem item;
         item.m_strFullName = c.full;
         item.m_strStyle = c.style;
