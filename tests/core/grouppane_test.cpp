@@ -154,7 +154,10 @@ TEST_F(GroupPaneTest, LabelEditChecksReopenTheEditorWithTheirMessages) {
 TEST_F(GroupPaneTest, EveryForbiddenCharacterIsRefusedAndAccentedLettersAreNot) {
     for (char c : std::string("\\/:*?\"<>|\x7F\x80\x81\x8D\x8E\x8F\x90\x9D\x9E\xA0"))
         EXPECT_FALSE(IsValidGroupName(std::string("a") + c + "b")) << int(static_cast<unsigned char>(c));
-    for (const char* ok : {"Caf\xE9", "Fonts (old)", "A.B", "\x8A\x9A" "a", "100%"})
+    for (const char* ok : {"Caf\xE9", "Fonts (old)", "A.B",
+                           "\x8A\x9A"
+                           "a",
+                           "100%"})
         EXPECT_TRUE(IsValidGroupName(ok)) << ok;
 }
 
