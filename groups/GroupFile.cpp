@@ -1,4 +1,5 @@
 #include "groups/GroupFile.h"
+#include "groups/GroupPane.h"
 
 #include "app/WFontMgrApp.h"
 #include "install/engine.h"
@@ -220,8 +221,19 @@ int SaveGroup(FontGroup& group, platform::WindowHandle owner) {
                    platform::kMbIconWarning);
         return 0;
     }
-    const std::string newPath =
-        (neverSaved ? oldPath : platform::FolderOf(oldPath)) + group.m_strName + ".FGP";
+    // A name read from a foreign file may hold path characters ("..\\x"): such a group keeps the
+    // file it was read from rather than writing outside the program folder.
+    const bool nameIsFileName = IsValidGroupName(group.m_strName) && !group.m_strName.empty() &&
+                                group.m_strName != "." && group.m_strName != "..";
+    if (!nameIsFileName && neverSaved) {
+        if (warnings)
+            Report(owner, FormatString(IDS_GROUP_READ_ONLY, {oldPath + group.m_strName}), IDS_CAPTION_WARNING,
+                   platform::kMbIconWarning);
+        return 0;
+    }
+    const std::string newPath = nameIsFileName
+                                    ? (neverSaved ? oldPath : platform::FolderOf(oldPath)) + group.m_strName + ".FGP"
+                                    : oldPath;
 
     enum class Outcome { Saved, Taken, NotRenamed, NotWritten };
     Outcome outcome = Outcome::Saved;

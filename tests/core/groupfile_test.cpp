@@ -111,6 +111,21 @@ TEST_F(GroupFileTest, NameInsideTheFileCountsAndTheNextSaveRenamesTheFile) {
     EXPECT_TRUE(image.Exists(kFolder + "Display.FGP"));
 }
 
+TEST_F(GroupFileTest, NameThatIsNoFileNameKeepsTheFileItWasReadFrom) {
+    for (const std::string& name : {std::string("..\\..\\WINDOWS\\Evil"), std::string("A:B"), std::string("..")}) {
+        SCOPED_TRACE(name);
+        image.WriteFile(kFolder + "Foreign.FGP", GroupFile6("6.1", name, {{"A", "C:\\A.TTF"}}));
+        app.m_groupList->RemoveAll();
+        LoadAllGroups(*app.m_groupList);
+        ASSERT_EQ(app.m_groupList->GetCount(), 1u);
+        FontGroup* group = app.m_groupList->GetAt(0);
+        ASSERT_EQ(SaveGroup(*group, nullptr), 1);
+        EXPECT_EQ(group->m_strPath, kFolder + "Foreign.FGP");
+        EXPECT_TRUE(image.Exists(kFolder + "Foreign.FGP"));
+        EXPECT_FALSE(image.Exists("C:\\WINDOWS\\Evil.FGP"));
+    }
+}
+
 TEST_F(GroupFileTest, Version60IsReadWithoutStyleAndWrittenBackAs61) {
     image.WriteFile(kFolder + "Old60.FGP", GroupFile6("6.0", "Old60", {{"Arial", "C:\\FONTS\\ARIAL.TTF"}}));
     auto group = Read(kFolder + "Old60.FGP");
