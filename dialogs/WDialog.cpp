@@ -148,6 +148,12 @@ QWidget* CreateTemplateControl(const DialogItem& item, QWidget* parent) {
     switch (item.kind) {
     case ControlKind::GroupBox:
         w = new QGroupBox(text, parent);
+        // As the template means it: the frame's top edge runs through the middle of the title,
+        // so the controls placed inside it clear the frame.
+        w->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
+            " padding: 0 2px; background-color: palette(window); }"));
         break;
     case ControlKind::Static: {
         auto* label = new QLabel(text, parent);
