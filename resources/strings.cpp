@@ -75,6 +75,14 @@ const std::map<unsigned, const char*>& Table() {
          "click Display, to read it.\n\nThe Index tab finds a topic by the first letters of its title.\n\n"
          "In a dialog box, press F1 or right-click a control and choose What's This? to see a short "
          "description of that control."},
+        // The Font Properties sheet.
+        {IDS_PRINT_BUTTON, "&Print"},
+        {IDS_CLOSE_BUTTON, "&Close"},
+        {IDS_SAMPLE_TEXT, "The quick brown fox jumped over the lazy dog."},
+        {IDS_HELP_BUTTON, "&Help"},
+        {IDS_FONT_FILE_NOT_FOUND, "Could not find font file; some information is unavailable"},
+        {IDS_CREATE_BUTTON_FAILED, "Could not Create Button"},
+        {IDS_SET_BUTTON_FONT_FAILED, "Could not Set Button Font"},
     };
     return table;
 }

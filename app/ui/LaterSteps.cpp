@@ -1,7 +1,14 @@
 #include "app/ui/LaterSteps.h"
 
-// The sheet, the printing and the About box fill these in.
-void ShowFontProperties(QWidget*, FontItem*, const std::string&) {}
+#include "app/ui/QtUiPort.h"
+#include "properties/ui/WFontPropSheet.h"
+
+// The sheet deletes itself when it closes, or at once when the user aborts it.
+void ShowFontProperties(QWidget* owner, FontItem* font, const std::string& caption) {
+    if (!font) return;
+    auto* sheet = new WFontPropSheet(FromAnsi(caption), font, owner);
+    sheet->ShowProperties(owner);
+}
 
 void PrintFromMenu(QWidget*, unsigned) {}
 
