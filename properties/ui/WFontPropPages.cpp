@@ -97,6 +97,8 @@ void WPage0::OnInitDialog() {
         for (const std::string& size : SampleSizes()) sizes->addItem(FromAnsi(size));
         sizes->setCurrentIndex(kDefaultSizeIndex);
         sizes->setMaxVisibleItems(static_cast<int>(SampleSizes().size()));
+        // The template's height includes the dropped-down list.
+        sizes->resize(sizes->width(), sizes->sizeHint().height());
     }
     m_strSample = FromAnsi(LoadString(IDS_SAMPLE_TEXT));
     if (!m_pItem->m_bHasLogFont || !m_pItem->m_bHasTextMetric) m_bOwnInstall = LookUpFace(*m_pItem) != 0;

@@ -5,6 +5,7 @@
 #include "fontdata/FontItem.h"
 #include "install/engine.h"
 #include "properties/ui/WFontPropPages.h"
+#include "resources/dialogs.h"
 #include "resources/resource.h"
 #include "resources/strings.h"
 #include "resources/ui/QtResources.h"
@@ -12,6 +13,7 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 
 WFontPropSheet::WFontPropSheet(const QString& caption, FontItem* item, QWidget* owner)
     : WProdSheet(caption, 0, {}, false, 0, owner, nullptr), m_pItem(item), m_nType(item->m_nType) {
@@ -59,6 +61,13 @@ bool WFontPropSheet::ShowProperties(QWidget* owner) {
 }
 
 void WFontPropSheet::OnCreate() {
+    // The tabs take the size of the largest page template, the row of buttons goes below them.
+    const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    const int margin = DialogUnitsToPixelsX(7, dpi);
+    const QSize tabs = TabControl()->sizeHint().expandedTo(TabControl()->minimumSizeHint());
+    TabControl()->setGeometry(margin, margin, tabs.width(), tabs.height());
+    resize(tabs.width() + 2 * margin, tabs.height() + 3 * margin + DialogUnitsToPixelsY(14, dpi));
+    LayoutButtons();
     WProdSheet::OnCreate();
     if (QWidget* owner = parentWidget()) {
         const QRect o = owner->frameGeometry();
