@@ -207,7 +207,9 @@ QWidget* CreateTemplateControl(const DialogItem& item, QWidget* parent) {
     case ControlKind::BlackFrame: {
         auto* frame = new QFrame(parent);
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-        frame->setPalette(QPalette(Qt::black));
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        frame->setPalette(palette);
         if (item.style & kStaticHidden) frame->setVisible(false);
         w = frame;
         break;
