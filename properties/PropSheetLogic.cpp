@@ -1,6 +1,7 @@
 #include "properties/PropSheetLogic.h"
 
 #include "app/WFontMgrApp.h"
+#include "groups/FontGroup.h"
 #include "install/engine.h"
 #include "platform/files.h"
 #include "platform/fonttable.h"
@@ -31,6 +32,18 @@ int PrepareSheetFile(FontItem& item) {
         if (!item.m_strFilePath.empty() && item.m_nType == FT_TRUETYPE) item.EnsureTrueTypeInfo();
     }
     return !item.m_strFilePath.empty() && platform::FileExists(item.m_strFilePath) ? 1 : 0;
+}
+
+bool FontStillHeld(const FontItem* item) {
+    if (!item) return false;
+    WFontMgrApp& app = TheApp();
+    for (const auto* list :
+         {app.m_permList.get(), app.m_tempList.get(), app.m_sourceList.get(), app.m_clipboard.get()})
+        if (list && list->Find(item) != FontList::npos) return true;
+    if (app.m_groupList)
+        for (const FontGroup* group : *app.m_groupList)
+            if (group->m_pFonts && group->m_pFonts->Find(item) != FontList::npos) return true;
+    return false;
 }
 
 unsigned PageHelpContext(int pageIndex) {

@@ -21,6 +21,11 @@ void OpenSheetOnFont(FontItem& item);
 // details that construction could not read); 1 when the file is there.
 int PrepareSheetFile(FontItem& item);
 
+// Whether one of the application's lists (or a group) still holds the item. A sheet points at a font
+// that a pane's list owns, and the lists are rebuilt while sheets stay open: a font that has gone
+// is not touched again.
+bool FontStillHeld(const FontItem* item);
+
 // The help context of the page at an index (Sample 31, Info 36, Character Set 40); 0 for none.
 unsigned PageHelpContext(int pageIndex);
 

@@ -76,7 +76,7 @@ WPage0::WPage0(WFontPropSheet* sheet)
 }
 
 WPage0::~WPage0() {
-    if (m_bOwnInstall && m_pItem) UninstallTemporary(*m_pItem);
+    if (m_bOwnInstall && FontStillHeld(m_pItem)) UninstallTemporary(*m_pItem);
 }
 
 QComboBox* WPage0::SizeBox() const {
@@ -99,6 +99,12 @@ void WPage0::OnInitDialog() {
         sizes->setMaxVisibleItems(static_cast<int>(SampleSizes().size()));
         // The template's height includes the dropped-down list.
         sizes->resize(sizes->width(), sizes->sizeHint().height());
+    }
+    // The label after the size box keeps its whole word in a wider dialog font.
+    for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        if (label->text() == QStringLiteral("Points"))
+            label->resize(label->sizeHint().width(), label->height());
+    if (sizes) {
     }
     m_strSample = FromAnsi(LoadString(IDS_SAMPLE_TEXT));
     if (!m_pItem->m_bHasLogFont || !m_pItem->m_bHasTextMetric) m_bOwnInstall = LookUpFace(*m_pItem) != 0;
@@ -259,7 +265,7 @@ WPage2::WPage2(WFontPropSheet* sheet)
 }
 
 WPage2::~WPage2() {
-    if (m_bOwnInstall && m_pItem) UninstallTemporary(*m_pItem);
+    if (m_bOwnInstall && FontStillHeld(m_pItem)) UninstallTemporary(*m_pItem);
 }
 
 void WPage2::SetLabels(const QString& name, const QString& code) {

@@ -126,7 +126,7 @@ void WFontPropSheet::reject() {
 void WFontPropSheet::ReleasePreviewOnce() {
     if (m_bReleased || !m_pItem) return;
     m_bReleased = true;
-    ReleasePreview(*m_pItem);
+    if (FontStillHeld(m_pItem)) ReleasePreview(*m_pItem);
 }
 
 void WFontPropSheet::PrintActivePage() {

@@ -1,3 +1,4 @@
+#include "groups/FontGroup.h"
 #include "install/engine.h"
 #include "platform/fonttable.h"
 #include "properties/GridLayout.h"
@@ -349,4 +350,21 @@ TEST_F(PropSheetFont, FaceLookupOfAListedFontInstallsNothingAndKeepsAnUnmatchedI
     EXPECT_EQ(ActiveCount("C:\\SRC\\DejaVuSans.ttf"), 0);
     EXPECT_EQ(listed->m_bHasLogFont, 0);
     EXPECT_EQ(listed->m_logFont.elfLogFont.lfWeight, 123);
+}
+
+TEST_F(PropSheetFont, AFontIsHeldWhileAListOrAGroupHoldsIt) {
+    FontItem* perm = Add(*app->m_permList, TrueType("Perm", "C:\\SRC\\a.ttf"));
+    FontItem* source = Add(*app->m_sourceList, TrueType("Source", "C:\\SRC\\b.ttf"));
+    auto group = std::make_unique<FontGroup>();
+    group->m_pFonts = std::make_unique<FontList>();
+    FontItem* grouped = Add(*group->m_pFonts, TrueType("Grouped", "C:\\SRC\\c.ttf"));
+    app->m_groupList->AddTail(std::move(group));
+    for (const FontItem* f : {perm, source, grouped}) EXPECT_TRUE(FontStillHeld(f)) << f->m_strFullName;
+    FontItem loose;
+    EXPECT_FALSE(FontStillHeld(&loose));
+    EXPECT_FALSE(FontStillHeld(nullptr));
+    app->m_permList->RemoveAll(); // the installed lists are rebuilt
+    app->m_groupList->RemoveAll();
+    EXPECT_TRUE(FontStillHeld(source));
+    EXPECT_EQ(app->m_permList->Find(perm), FontList::npos);
 }

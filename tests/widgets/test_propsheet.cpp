@@ -8,6 +8,7 @@
 #include "properties/ui/WFontPropPages.h"
 #include "properties/ui/WFontPropSheet.h"
 #include "resources/resource.h"
+#include "tests/support/FontFixtures.h"
 #include "tests/widgets/WindowFixture.h"
 
 #include <QApplication>
@@ -116,6 +117,19 @@ TEST_F(PropSheet, AnInstalledFontIsNeitherInstalledNorUninstalled) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(platform::FontResourceCount(kFontPath), 1);
     EXPECT_EQ(f->m_bInstalled, 1);
+}
+
+TEST_F(PropSheet, ASheetOutlivesTheListRebuildOfItsFont) {
+    if (!HaveDejaVu()) GTEST_SKIP() << "fonts-dejavu-core is not installed";
+    FontItem* f = AddFont(*app.m_permList, "DejaVu Sans", FT_TRUETYPE, kFontPath);
+    f->m_bInstalled = 1;
+    QPointer<WFontPropSheet> sheet = OpenSheet(f);
+    ASSERT_TRUE(sheet);
+    Show(sheet, 2);
+    app.m_permList->RemoveAll(); // the installed lists are rebuilt after a font change
+    sheet->CloseButton()->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(sheet.isNull());
 }
 
 TEST_F(PropSheet, AMissingFileWarnsAndAbortLeavesNoSheetNorPreview) {
@@ -231,6 +245,22 @@ TEST_F(PropSheet, InfoPageScrollsSidewaysForALongPath) {
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->count(), 5); // neither TrueType nor Type 1: names, file and size only
     EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(PropSheet, AType1FontShowsSixInfoLinesAndEveryPageOpens) {
+    image.WriteFile("C:\\PSFONTS\\TESTPS.PFM", fixtures::PfmFile("Test-Roman"));
+    image.WriteFile("C:\\PSFONTS\\TESTPS.PFB", "%!PS-AdobeFont-1.0\n");
+    FontItem* f = AddFont(*app.m_sourceList, "Test Roman", FT_TYPE1, "C:\\PSFONTS\\TESTPS.PFM", "Roman");
+    WFontPropSheet* sheet = OpenSheet(f);
+    ASSERT_NE(sheet, nullptr);
+    for (int page = 0; page < 3; ++page) Show(sheet, page);
+    const QStringList lines = sheet->InfoPage()->Lines();
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines.last(), QStringLiteral("Font Type:\tType 1"));
+    EXPECT_GT(sheet->CharacterSetPage()->Grid()->Layout().Count(), 0);
+    sheet->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(f->m_bPreviewInstalled, 0);
 }
 
 TEST_F(PropSheet, CharacterSetGridFollowsMouseAndKeys) {
