@@ -8,11 +8,34 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <functional>
 
 const char* const kGridPickerClass = "PTV60_GridPicker";
 
 namespace {
 bool g_bClassRegistered = false;
+
+// The magnifier: a bordered popup that draws the current cell again at its own size.
+class MagnifierWindow : public QWidget {
+public:
+    MagnifierWindow(QWidget* owner, std::function<void(QPainter&, const QRect&)> paint)
+        : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint), m_paint(std::move(paint)) {
+        setObjectName(QStringLiteral("gridMagnifier"));
+        setAttribute(Qt::WA_DeleteOnClose);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Base));
+        m_paint(painter, rect().adjusted(1, 1, -1, -1));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+private:
+    std::function<void(QPainter&, const QRect&)> m_paint;
+};
 
 QRect ToQRect(const GridRect& r) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
@@ -78,8 +101,9 @@ void WGridPicker::Configure(const GridPickerConfig& config) {
     m_layout.Configure(cell, config.style, config.count, rows, columns, config.firstItem);
     const int scrollWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const GridRect fitted = m_layout.FitLayout(GridRect{0, 0, width(), height()}, scrollWidth, 1);
+    m_fittedSize = QSize(fitted.Width() + 1, fitted.Height() + 1);
     m_bFitting = true;
-    resize(fitted.Width() + 1, fitted.Height() + 1);
+    resize(m_fittedSize);
     m_bFitting = false;
     if (!m_pScrollBar) {
         m_pScrollBar = new QScrollBar(Qt::Vertical, this);
@@ -89,6 +113,7 @@ void WGridPicker::Configure(const GridPickerConfig& config) {
         connect(m_pScrollBar, &QScrollBar::valueChanged, this,
                 [this](int value) { ScrollRows(value - m_layout.ScrollRow()); });
     }
+    if (config.style & kGridMagnifier) m_nZoom = 100;
     m_bConfigured = true;
     m_nCurrent = -1;
     UpdateScrollBar();
@@ -269,6 +294,7 @@ void WGridPicker::mousePressEvent(QMouseEvent* event) {
         m_bMoved = false;
         m_nPressItem = item;
         if (m_layout.Style() & kGridDragMove) setCursor(Qt::CrossCursor);
+        if (m_layout.Style() & kGridMagnifier) OpenMagnifier(event->globalPosition().toPoint());
     } else if (event->button() == Qt::RightButton) {
         DrawSelection(m_nCurrent, false);
         m_nCurrent = item;
@@ -294,6 +320,7 @@ void WGridPicker::mouseMoveEvent(QMouseEvent* event) {
             m_nCurrent = item;
             DrawSelection(item, true);
         }
+        MoveMagnifier(event->globalPosition().toPoint());
         return;
     }
     unsetCursor();
@@ -310,6 +337,7 @@ void WGridPicker::mouseReleaseEvent(QMouseEvent* event) {
         const bool pressed = m_bPressed;
         m_bPressed = false;
         unsetCursor();
+        CloseMagnifier();
         if (!pressed || item < 0) return;
         if ((m_layout.Style() & kGridDragMove) && m_bMoved && item != m_nPressItem) {
             emit gridMessage(kGridMsgMoved,
@@ -429,15 +457,16 @@ void WGridPicker::focusOutEvent(QFocusEvent*) {
 }
 
 void WGridPicker::resizeEvent(QResizeEvent* event) {
-    if (m_bFitting || !m_bConfigured) {
+    if (m_bFitting || !m_bConfigured || event->size() == m_fittedSize) {
         UpdateScrollBar();
         return;
     }
     const int scrollWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const GridRect fitted = m_layout.Resize(event->size().width(), event->size().height(), scrollWidth, 1);
-    if (fitted.Width() + 1 != width() || fitted.Height() + 1 != height()) {
+    m_fittedSize = QSize(fitted.Width() + 1, fitted.Height() + 1);
+    if (m_fittedSize != size()) {
         m_bFitting = true;
-        resize(fitted.Width() + 1, fitted.Height() + 1);
+        resize(m_fittedSize);
         m_bFitting = false;
     }
     UpdateScrollBar();
@@ -446,4 +475,31 @@ void WGridPicker::resizeEvent(QResizeEvent* event) {
 void WGridPicker::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange) update();
     QWidget::changeEvent(event);
+}
+
+void WGridPicker::OpenMagnifier(QPoint globalPos) {
+    CloseMagnifier();
+    const int side = m_layout.CellSize() * m_nZoom / 100 + 2;
+    m_pMagnifier = new MagnifierWindow(this, [this](QPainter& painter, const QRect& r) {
+        if (m_nCurrent < 0 || m_nCurrent >= m_layout.Count()) return;
+        painter.save();
+        painter.setClipRect(r);
+        DrawCell(painter, m_nCurrent, r);
+        painter.restore();
+    });
+    m_pMagnifier->resize(side, side);
+    setCursor(Qt::BlankCursor);
+    MoveMagnifier(globalPos);
+    m_pMagnifier->show();
+}
+
+void WGridPicker::MoveMagnifier(QPoint globalPos) {
+    if (!m_pMagnifier) return;
+    m_pMagnifier->move(globalPos - QPoint(m_pMagnifier->width() / 2, m_pMagnifier->height() / 2));
+    m_pMagnifier->update();
+}
+
+void WGridPicker::CloseMagnifier() {
+    if (m_pMagnifier) m_pMagnifier->close();
+    m_pMagnifier = nullptr;
 }

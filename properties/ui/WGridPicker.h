@@ -53,6 +53,8 @@ public:
     unsigned ControlId() const;
     const GridLayout& Layout() const { return m_layout; }
     QScrollBar* ScrollBar() const { return m_pScrollBar; }
+    // The magnifier popup while the left button is held with the magnifier style; nullptr otherwise.
+    QWidget* Magnifier() const { return m_pMagnifier; }
     // The cell rectangle of an item's visible position; nullptr-like empty rect when not visible.
     QRect ItemRect(int item) const;
 
@@ -99,6 +101,9 @@ protected:
 
 private:
     void UpdateScrollBar();
+    void OpenMagnifier(QPoint globalPos);
+    void MoveMagnifier(QPoint globalPos);
+    void CloseMagnifier();
     void PaintBorder(QPainter& painter, const QRect& cell);
     int SpecialOffset() const { return (m_layout.Style() & kGridSpecialCell) ? 1 : 0; }
     bool IsSpecial(int item) const { return SpecialOffset() && item == 0; }
@@ -107,10 +112,13 @@ private:
     GridPickerConfig m_config;
     bool m_bConfigured = false;
     bool m_bFitting = false;
+    QSize m_fittedSize; // the size the grid gave itself; its resize event may come later
     int m_nCurrent = -1;
     int m_nPressItem = -1;
     bool m_bPressed = false;
     bool m_bMoved = false;
     QScrollBar* m_pScrollBar = nullptr;
     QPointer<QWidget> m_pNotify;
+    QPointer<QWidget> m_pMagnifier;
+    int m_nZoom = 100; // percent of the cell size
 };

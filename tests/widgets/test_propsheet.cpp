@@ -2,6 +2,7 @@
 // warning, the button row, the Sample page's sizes, the Info lines and the Character Set grid.
 #include "app/ui/LaterSteps.h"
 #include "app/ui/QtUiPort.h"
+#include "dialogs/WHelp.h"
 #include "install/ui/WFontListPane.h"
 #include "platform/fonttable.h"
 #include "properties/InfoLines.h"
@@ -188,6 +189,20 @@ TEST_F(PropSheet, PrintAndCloseStandLeftOfHelpAndPrintDoesNothingYet) {
     QApplication::processEvents();
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(PropSheet, HelpShowsTheTopicOfTheActivePage) {
+    if (!HaveDejaVu()) GTEST_SKIP() << "fonts-dejavu-core is not installed";
+    WFontPropSheet* sheet = OpenSheet(SourceFont());
+    ASSERT_NE(sheet, nullptr);
+    const unsigned contexts[] = {31, 36, 40};
+    for (int page = 0; page < 3; ++page) {
+        Show(sheet, page);
+        sheet->StandardButton(ID_HELP)->click();
+        QApplication::processEvents();
+        ASSERT_NE(WHelpWindow::Existing(), nullptr);
+        EXPECT_EQ(WHelpWindow::Existing()->CurrentContext(), contexts[page]) << page;
+    }
 }
 
 TEST_F(PropSheet, SamplePageSizes) {
