@@ -102,14 +102,16 @@ platform::LOGFONTA PageLogFont(const FontItem& item) {
     return lf;
 }
 
-int LookUpFace(FontItem& item) {
-    int ownInstall = 0;
+FaceLookupInstall LookUpFace(FontItem& item) {
+    FaceLookupInstall own;
     WFontMgrApp& app = TheApp();
     const bool listed = (app.m_permList && FindFontByFullName(*app.m_permList, item.m_strFullName)) ||
                         (app.m_tempList && FindFontByFullName(*app.m_tempList, item.m_strFullName));
     if (!listed) {
-        InstallTemporary(item, 0); // a failure is not reported: the lookup goes on
-        ownInstall = 1;
+        // A failure is not reported: the lookup goes on.
+        if (InstallTemporary(item, 0) && item.m_nType == FT_TRUETYPE && !item.m_strFilePath.empty())
+            own.trueTypePath = item.m_strFilePath;
+        own.ownInstall = 1;
     }
     platform::LOGFONTA filter{};
     std::memcpy(filter.lfFaceName, item.m_strFamilyName.data(),
@@ -126,7 +128,16 @@ int LookUpFace(FontItem& item) {
             }
             return 1;
         });
-    return ownInstall;
+    return own;
+}
+
+void UndoFaceLookupInstall(FontItem* item, const FaceLookupInstall& install) {
+    if (!install.ownInstall) return;
+    if (!install.trueTypePath.empty()) {
+        platform::RemoveFontResource(install.trueTypePath);
+        return;
+    }
+    if (item && item->m_nType != FT_TRUETYPE && FontStillHeld(item)) UninstallTemporary(*item);
 }
 
 std::vector<std::string> WrapText(const std::string& text, int width,

@@ -54,11 +54,18 @@ int ScaleSampleWidth(int width, int previousPoints, int newPoints);
 // A copy of the item's logical font with the family name as face name (cut to 31 characters).
 platform::LOGFONTA PageLogFont(const FontItem& item);
 
+// What the face lookup installed itself, to be undone when its page goes.
+struct FaceLookupInstall {
+    int ownInstall = 0;       // the lookup installed the font temporarily
+    std::string trueTypePath; // the TrueType file it added once, when that succeeded
+};
 // Looks the item's face up among the active faces of its family, installing the font temporarily
 // first when neither installed list holds it. The last face with the exact full name gives the item
-// its logical font and text metrics. Answers 1 when it installed the font itself (the page undoes
-// that when it goes).
-int LookUpFace(FontItem& item);
+// its logical font and text metrics.
+FaceLookupInstall LookUpFace(FontItem& item);
+// Undoes exactly the lookup's own install: one add of a TrueType file (other sheets' adds of the
+// same file stay), or the temporary install of another font while a list still holds it.
+void UndoFaceLookupInstall(FontItem* item, const FaceLookupInstall& install);
 
 // Word wrapping of the sample: the lines of `text`, broken at blanks, each not wider than `width`
 // by `advance` (a word that is wider on its own gets a line of its own).

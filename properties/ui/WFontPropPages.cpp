@@ -76,7 +76,7 @@ WPage0::WPage0(WFontPropSheet* sheet)
 }
 
 WPage0::~WPage0() {
-    if (m_bOwnInstall && FontStillHeld(m_pItem)) UninstallTemporary(*m_pItem);
+    UndoFaceLookupInstall(m_pItem, m_ownInstall);
 }
 
 QComboBox* WPage0::SizeBox() const {
@@ -107,7 +107,7 @@ void WPage0::OnInitDialog() {
     if (sizes) {
     }
     m_strSample = FromAnsi(LoadString(IDS_SAMPLE_TEXT));
-    if (!m_pItem->m_bHasLogFont || !m_pItem->m_bHasTextMetric) m_bOwnInstall = LookUpFace(*m_pItem) != 0;
+    if (!m_pItem->m_bHasLogFont || !m_pItem->m_bHasTextMetric) m_ownInstall = LookUpFace(*m_pItem);
     m_sampleFont = PageLogFont(*m_pItem);
     if (QWidget* frame = GetDlgItem(IDC_TYPE_ICON)) frame->hide();
     ApplySize();
@@ -265,7 +265,7 @@ WPage2::WPage2(WFontPropSheet* sheet)
 }
 
 WPage2::~WPage2() {
-    if (m_bOwnInstall && FontStillHeld(m_pItem)) UninstallTemporary(*m_pItem);
+    UndoFaceLookupInstall(m_pItem, m_ownInstall);
 }
 
 void WPage2::SetLabels(const QString& name, const QString& code) {
@@ -291,7 +291,7 @@ void WPage2::OnInitDialog() {
         box->setGeometry(0, 0, 0, 0);
         box->hide();
     }
-    if (!m_pItem->m_bHasLogFont || !m_pItem->m_bHasTextMetric) m_bOwnInstall = LookUpFace(*m_pItem) != 0;
+    if (!m_pItem->m_bHasLogFont || !m_pItem->m_bHasTextMetric) m_ownInstall = LookUpFace(*m_pItem);
     const CharGridSetup setup = PrepareCharGrid(*m_pItem);
     m_cellFont = setup.cellFont;
     m_nFirstCode = setup.firstCode;

@@ -2,6 +2,7 @@
 // The three pages of the Font Properties sheet and the character grid of the last one.
 #include "dialogs/WSheet.h"
 #include "platform/gdi.h"
+#include "properties/PropSheetLogic.h"
 #include "properties/ui/PageFont.h"
 #include "properties/ui/WGridPicker.h"
 
@@ -23,7 +24,7 @@ public:
 
     int PointSize() const { return m_nPointSize; }
     const platform::LOGFONTA& SampleLogFont() const { return m_sampleFont; }
-    bool OwnInstall() const { return m_bOwnInstall; }
+    bool OwnInstall() const { return m_ownInstall.ownInstall != 0; }
     QComboBox* SizeBox() const;
     QRect SampleArea() const;
 
@@ -40,7 +41,7 @@ private:
     QString m_strSample;
     platform::LOGFONTA m_sampleFont{};
     int m_nPointSize = 18;
-    bool m_bOwnInstall = false;
+    FaceLookupInstall m_ownInstall;
 };
 
 // Info: the facts of the font as lines.
@@ -96,7 +97,7 @@ public:
     QString NameText() const { return m_strName; }
     QString CodeText() const { return m_strCode; }
     void SetLabels(const QString& name, const QString& code);
-    bool OwnInstall() const { return m_bOwnInstall; }
+    bool OwnInstall() const { return m_ownInstall.ownInstall != 0; }
     const platform::LOGFONTA& CellLogFont() const { return m_cellFont; }
 
 protected:
@@ -110,5 +111,5 @@ private:
     platform::LOGFONTA m_cellFont{};
     QString m_strName, m_strCode;
     int m_nFirstCode = 33, m_nLastCode = 255;
-    bool m_bOwnInstall = false;
+    FaceLookupInstall m_ownInstall;
 };

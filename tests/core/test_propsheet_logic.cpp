@@ -333,12 +333,17 @@ TEST_F(PropSheetFont, FaceLookupInstallsAFontOfNeitherListAndTakesItsRecords) {
     auto item = TrueType("DejaVu Sans", "C:\\SRC\\DejaVuSans.ttf");
     item->EnsureTrueTypeInfo();
     item->m_bHasLogFont = item->m_bHasTextMetric = 0;
-    EXPECT_EQ(LookUpFace(*item), 1);
-    EXPECT_GT(ActiveCount("C:\\SRC\\DejaVuSans.ttf"), 0);
+    const FaceLookupInstall own = LookUpFace(*item);
+    EXPECT_EQ(own.ownInstall, 1);
+    EXPECT_EQ(ActiveCount("C:\\SRC\\DejaVuSans.ttf"), 1);
     EXPECT_EQ(item->m_bHasLogFont, 1);
     EXPECT_EQ(item->m_bHasTextMetric, 1);
     EXPECT_STREQ(item->m_logFont.elfLogFont.lfFaceName, "DejaVu Sans");
     EXPECT_EQ(item->m_textMetric.tmWeight, 400);
+    // Another add of the same file (a second sheet) outlives the undo of this one.
+    platform::AddFontResource("C:\\SRC\\DejaVuSans.ttf");
+    UndoFaceLookupInstall(item.get(), own);
+    EXPECT_EQ(ActiveCount("C:\\SRC\\DejaVuSans.ttf"), 1);
 }
 
 TEST_F(PropSheetFont, FaceLookupOfAListedFontInstallsNothingAndKeepsAnUnmatchedItem) {
@@ -346,7 +351,9 @@ TEST_F(PropSheetFont, FaceLookupOfAListedFontInstallsNothingAndKeepsAnUnmatchedI
     FontItem* listed = Add(*app->m_permList, TrueType("No Such Face", "C:\\SRC\\DejaVuSans.ttf"));
     listed->m_strFamilyName = "No Such Family";
     listed->m_logFont.elfLogFont.lfWeight = 123;
-    EXPECT_EQ(LookUpFace(*listed), 0);
+    const FaceLookupInstall own = LookUpFace(*listed);
+    EXPECT_EQ(own.ownInstall, 0);
+    UndoFaceLookupInstall(listed, own);
     EXPECT_EQ(ActiveCount("C:\\SRC\\DejaVuSans.ttf"), 0);
     EXPECT_EQ(listed->m_bHasLogFont, 0);
     EXPECT_EQ(listed->m_logFont.elfLogFont.lfWeight, 123);
