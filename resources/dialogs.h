@@ -11,10 +11,10 @@ enum class ControlKind {
     RadioButton,
     ListView,
     TreeView,
-    ComboBox,   // drop-down, editable
+    ComboBox, // drop-down, editable
     ListBox,
     BlackFrame,
-    Custom,     // a placeholder of a registered window class, named by the item's text
+    Custom, // a placeholder of a registered window class, named by the item's text
 };
 
 // Styles of the template; only those the program uses.
