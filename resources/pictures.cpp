@@ -49,48 +49,6 @@ const std::vector<std::string> kPaneImages = {
     "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
 };
 
-const std::vector<std::string> kMainIcon = {
-    "32 32 6 1",
-    ". c None",
-    "k c #000000",
-    "w c #FFFFFF",
-    "s c #C0C0C0",
-    "B c #000080",
-    "r c #C00000",
-    "................................",
-    "..kkkkkkkkkkkkkkk...............",
-    "..kwwwwwwwwwwwwwkk..............",
-    "..kwwwwwwwwwwwwwksk.............",
-    "..kwwwwwwwwwwwwwkssk............",
-    "..kwwwwwwwwwwwwwkssskkkkkkkkkk..",
-    "..kwwwwwwwwBwwwwkkkkkksssssssk..",
-    "..kwwwwwwwBBBwwwwwwwwksssssssk..",
-    "..kwwwwwwwBBBwwwwwwwwksssssssk..",
-    "..kwwwwwwwBBBwwwwwwwwkrrrrrrrk..",
-    "..kwwwwwwBBBBBwwwwwwwksssrsssk..",
-    "..kwwwwwwBBwBBwwwwwwwksssrsssk..",
-    "..kwwwwwwBBwBBwwwwwwwksssrsssk..",
-    "..kwwwwwBBBwBBBwwwwwwksssrsssk..",
-    "..kwwwwwBBwwwBBwwwwwwksssrsssk..",
-    "..kwwwwwBBwwwBBwwwwwwksssrsssk..",
-    "..kwwwwBBBwwwBBBwwwwwksssrsssk..",
-    "..kwwwwBBBwwwBBBwwwwwksssrsssk..",
-    "..kwwwwBBBBBBBBBwwwwwksssrsssk..",
-    "..kwwwBBBwwwwwBBBwwwwksssrsssk..",
-    "..kwwwBBBwwwwwBBBwwwwksssrsssk..",
-    "..kwwwBBwwwwwwwBBwwwwksssrsssk..",
-    "..kwwBBBwwwwwwwBBBwwwksssssssk..",
-    "..kwwBBBwwwwwwwBBBwwwksssssssk..",
-    "..kwwBBwwwwwwwwwBBwwwksssssssk..",
-    "..kwwBBwwwwwwwwwBBwwwksssssssk..",
-    "..kwwwwwwwwwwwwwwwwwwksssssssk..",
-    "..kkkkkkkkkkkkkkkkkkkksssssssk..",
-    "...........ksssssssssssssssssk..",
-    "...........ksssssssssssssssssk..",
-    "...........kkkkkkkkkkkkkkkkkkk..",
-    "................................",
-};
-
 const std::vector<std::string> kTrueTypeIcon = {
     "32 32 4 1",
     ". c None",
@@ -171,6 +129,48 @@ const std::vector<std::string> kOtherTypeIcon = {
     "................................",
 };
 
+const std::vector<std::string> kMainIcon = {
+    "32 32 6 1",
+    ". c None",
+    "k c #000000",
+    "w c #FFFFFF",
+    "s c #C0C0C0",
+    "B c #000080",
+    "r c #C00000",
+    "................................",
+    "..kkkkkkkkkkkkkkk...............",
+    "..kwwwwwwwwwwwwwkk..............",
+    "..kwwwwwwwwwwwwwksk.............",
+    "..kwwwwwwwwwwwwwkssk............",
+    "..kwwwwwwwwwwwwwkssskkkkkkkkkk..",
+    "..kwwwwwwwwBwwwwkkkkkksssssssk..",
+    "..kwwwwwwwBBBwwwwwwwwksssssssk..",
+    "..kwwwwwwwBBBwwwwwwwwksssssssk..",
+    "..kwwwwwwwBBBwwwwwwwwkrrrrrrrk..",
+    "..kwwwwwwBBBBBwwwwwwwksssrsssk..",
+    "..kwwwwwwBBwBBwwwwwwwksssrsssk..",
+    "..kwwwwwwBBwBBwwwwwwwksssrsssk..",
+    "..kwwwwwBBBwBBBwwwwwwksssrsssk..",
+    "..kwwwwwBBwwwBBwwwwwwksssrsssk..",
+    "..kwwwwwBBwwwBBwwwwwwksssrsssk..",
+    "..kwwwwBBBwwwBBBwwwwwksssrsssk..",
+    "..kwwwwBBBwwwBBBwwwwwksssrsssk..",
+    "..kwwwwBBBBBBBBBwwwwwksssrsssk..",
+    "..kwwwBBBwwwwwBBBwwwwksssrsssk..",
+    "..kwwwBBBwwwwwBBBwwwwksssrsssk..",
+    "..kwwwBBwwwwwwwBBwwwwksssrsssk..",
+    "..kwwBBBwwwwwwwBBBwwwksssssssk..",
+    "..kwwBBBwwwwwwwBBBwwwksssssssk..",
+    "..kwwBBwwwwwwwwwBBwwwksssssssk..",
+    "..kwwBBwwwwwwwwwBBwwwksssssssk..",
+    "..kwwwwwwwwwwwwwwwwwwksssssssk..",
+    "..kkkkkkkkkkkkkkkkkkkksssssssk..",
+    "...........ksssssssssssssssssk..",
+    "...........ksssssssssssssssssk..",
+    "...........kkkkkkkkkkkkkkkkkkk..",
+    "................................",
+};
+
 const std::vector<std::string> kNone;
 
 } // namespace
@@ -179,12 +179,12 @@ const std::vector<std::string>& PictureXpm(unsigned id) {
     switch (id) {
     case IDB_PANE_IMAGES:
         return kPaneImages;
-    case IDI_MAINFRAME:
-        return kMainIcon;
     case IDI_TRUETYPE:
         return kTrueTypeIcon;
     case IDI_OTHER_TYPE:
         return kOtherTypeIcon;
+    case IDI_MAINFRAME:
+        return kMainIcon;
     default:
         return kNone;
     }

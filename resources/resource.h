@@ -4,11 +4,11 @@
 // Dialog templates.
 enum DialogId : unsigned {
     IDD_FONTMGR = 102,
-    IDD_GROUP_ICON_TYPE = 148,
-    IDD_INSTALL_GROUP = 149,
     IDD_SAMPLE_PAGE = 142,
     IDD_INFO_PAGE = 143,
     IDD_CHARSET_PAGE = 144,
+    IDD_GROUP_ICON_TYPE = 148,
+    IDD_INSTALL_GROUP = 149,
     IDD_EMPTY_FONT = 20528, // the shared library's empty template that carries the family's dialog font
 };
 
@@ -22,9 +22,9 @@ enum MenuId : unsigned {
 // Pictures.
 enum PictureId : unsigned {
     IDI_MAINFRAME = 128,
-    IDB_PANE_IMAGES = 131,
     IDI_TRUETYPE = 146,
     IDI_OTHER_TYPE = 147,
+    IDB_PANE_IMAGES = 131,
 };
 
 // Indexes of the popups of menu 159.
