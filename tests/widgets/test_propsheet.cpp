@@ -351,6 +351,7 @@ TEST_F(PropSheet, PropertiesFromASourcePaneOpensAModelessSheetOnItsFont) {
     EXPECT_EQ(sheet->Item(), f);
     EXPECT_EQ(sheet->parentWidget(), dlg.get());
     EXPECT_FALSE(sheet->isModal());
+    Shot("frommain");
     sheet->close();
 }
 
