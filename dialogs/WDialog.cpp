@@ -6,6 +6,7 @@
 #include "resources/ui/QtResources.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -195,8 +196,39 @@ QWidget* CreateTemplateControl(const DialogItem& item, QWidget* parent) {
         w = tree;
         break;
     }
+    case ControlKind::ComboBox: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        w = combo;
+        break;
+    }
+    case ControlKind::ListBox: {
+        auto* list = new QListWidget(parent);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        w = list;
+        break;
+    }
+    case ControlKind::BlackFrame: {
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        frame->setPalette(palette);
+        if (item.style & kStaticHidden) frame->setVisible(false);
+        w = frame;
+        break;
+    }
+    case ControlKind::Custom:
+        // A placeholder that the dialog's own code takes over when it is initialised.
+        w = new QWidget(parent);
+        w->setProperty("windowClass", text);
+        break;
     }
     if (!w) return nullptr;
+    if (auto* label = qobject_cast<QLabel*>(w); label && (item.style & kStaticCenter))
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (auto* frame = qobject_cast<QFrame*>(w);
         frame && (item.kind == ControlKind::ListView || item.kind == ControlKind::TreeView))
         frame->setFrameStyle((item.style & kStyleBorder) ? QFrame::StyledPanel | QFrame::Sunken

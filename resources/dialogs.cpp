@@ -84,6 +84,53 @@ std::vector<DialogTemplate> MakeTemplates() {
                                    Ctl(IDCANCEL_BUTTON, K::PushButton, "Cancel", 185, 115, 50, 14, kButton),
                                    Ctl(ID_HELP, K::PushButton, "&Help", 242, 115, 50, 14, kButton),
                                }});
+    // The Font Properties pages.
+    t.push_back(DialogTemplate{IDD_SAMPLE_PAGE,
+                               "Sample",
+                               235,
+                               200,
+                               0,
+                               "MS Sans Serif",
+                               8,
+                               0,
+                               {
+                                   Ctl(IDC_PROP_FONT_NAME, K::Static, "", 50, 10, 120, 20),
+                                   Ctl(IDC_SAMPLE_SIZE, K::ComboBox, "", 177, 8, 30, 105, kButton),
+                                   Ctl(IDC_STATIC_ANY, K::Static, "Points", 210, 10, 20, 7),
+                                   Ctl(IDC_SAMPLE_AREA, K::BlackFrame, "", 8, 30, 220, 160),
+                                   Ctl(IDC_TYPE_ICON, K::BlackFrame, "", 9, 6, 31, 20, kStaticHidden),
+                               }});
+    t.push_back(DialogTemplate{IDD_INFO_PAGE,
+                               "Info",
+                               235,
+                               200,
+                               0,
+                               "MS Sans Serif",
+                               8,
+                               0,
+                               {
+                                   Ctl(IDC_PROP_FONT_NAME, K::Static, "", 50, 10, 120, 20),
+                                   Ctl(IDC_INFO_LIST, K::ListBox, "", 8, 30, 220, 160, kPane),
+                                   Ctl(IDC_TYPE_ICON, K::BlackFrame, "", 9, 6, 31, 20, kStaticHidden),
+                               }});
+    t.push_back(
+        DialogTemplate{IDD_CHARSET_PAGE,
+                       "Character Set",
+                       235,
+                       200,
+                       0,
+                       "MS Sans Serif",
+                       8,
+                       0,
+                       {
+                           Ctl(IDC_PROP_FONT_NAME, K::Static, "", 50, 10, 120, 20),
+                           Ctl(IDC_CHAR_NAME, K::Static, " Character Name: none", 15, 180, 100, 8),
+                           Ctl(IDC_CHAR_CODE, K::Static, "ANSI Code: 00", 133, 180, 95, 8, kStaticCenter),
+                           Ctl(IDC_CHAR_GRID, K::Custom, "PTV60_GridPicker", 8, 30, 220, 164, kButton),
+                           Ctl(IDC_CHAR_NAME_FRAME, K::GroupBox, "", 8, 180, 110, 17),
+                           Ctl(IDC_CHAR_CODE_FRAME, K::GroupBox, "", 123, 180, 105, 17),
+                           Ctl(IDC_TYPE_ICON, K::BlackFrame, "", 9, 6, 31, 20, kStaticHidden),
+                       }});
     t.push_back(DialogTemplate{IDD_EMPTY_FONT, "", 0, 0, 0, "MS Sans Serif", 8, 0, {}});
     return t;
 }

@@ -11,6 +11,10 @@ enum class ControlKind {
     RadioButton,
     ListView,
     TreeView,
+    ComboBox, // drop-down, editable
+    ListBox,
+    BlackFrame,
+    Custom, // a placeholder of a registered window class, named by the item's text
 };
 
 // Styles of the template; only those the program uses.
@@ -31,6 +35,9 @@ enum TemplateStyle : unsigned {
     kTreeHasLines = 0x2000,
     kTreeLinesAtRoot = 0x4000,
     kTreeEditLabels = 0x8000,
+    // Static controls.
+    kStaticHidden = 0x10000,
+    kStaticCenter = 0x20000,
 };
 
 // Styles of the dialog itself.

@@ -49,6 +49,86 @@ const std::vector<std::string> kPaneImages = {
     "kggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
 };
 
+const std::vector<std::string> kTrueTypeIcon = {
+    "32 32 4 1",
+    ". c None",
+    "k c #000000",
+    "w c #FFFFFF",
+    "c c #0000C0",
+    "................................",
+    "................................",
+    "................................",
+    "................................",
+    "..kkkkkkkkkkkkkkkk..............",
+    "..kkkkkkkkkkkkkkkk..............",
+    "..kkkkkkkkkkkkkkkk..............",
+    "..kkkkkkkkkkkkkkkk..............",
+    "........kkkk....................",
+    "........kkkk....................",
+    "........kkkkcccccccccccccccccc..",
+    "........kkkkcccccccccccccccccc..",
+    "........kkkkcccccccccccccccccc..",
+    "........kkkkcccccccccccccccccc..",
+    "........kkkk.......cccc.........",
+    "........kkkk.......cccc.........",
+    "........kkkk.......cccc.........",
+    "........kkkk.......cccc.........",
+    "........kkkk.......cccc.........",
+    "........kkkk.......cccc.........",
+    "........kkkk.......cccc.........",
+    "........kkkk.......cccc.........",
+    "........kkkk.......cccc.........",
+    "........kkkk.......cccc.........",
+    "........kkkk.......cccc.........",
+    "........kkkk.......cccc.........",
+    "...................cccc.........",
+    "...................cccc.........",
+    "...................cccc.........",
+    "...................cccc.........",
+    "................................",
+    "................................",
+};
+
+const std::vector<std::string> kOtherTypeIcon = {
+    "32 32 4 1",
+    ". c None",
+    "k c #000000",
+    "w c #FFFFFF",
+    "c c #C00000",
+    "................................",
+    "................................",
+    "......kkkkkkkkkkkkkkkkkkkk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kwwwwcccccccccwwwwwk......",
+    "......kwwwwcccccccccwwwwwk......",
+    "......kwwwwwwwwwwwccwwwwwk......",
+    "......kwwwwwwwwwwwccwwwwwk......",
+    "......kwwwwwwwwwwwccwwwwwk......",
+    "......kwwwwwwwwwwwccwwwwwk......",
+    "......kwwwwcccccccccwwwwwk......",
+    "......kwwwwcccccccccwwwwwk......",
+    "......kwwwwccwwwwwccwwwwwk......",
+    "......kwwwwccwwwwwccwwwwwk......",
+    "......kwwwwccwwwwwccwwwwwk......",
+    "......kwwwwccwwwwwccwwwwwk......",
+    "......kwwwwcccccccccwwwwwk......",
+    "......kwwwwcccccccccwwwwwk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kwwwwwwwwwwwwwwwwwwk......",
+    "......kkkkkkkkkkkkkkkkkkkk......",
+    "................................",
+    "................................",
+};
+
 const std::vector<std::string> kMainIcon = {
     "32 32 6 1",
     ". c None",
@@ -126,6 +206,10 @@ const std::vector<std::string>& PictureXpm(unsigned id) {
     switch (id) {
     case IDB_PANE_IMAGES:
         return kPaneImages;
+    case IDI_TRUETYPE:
+        return kTrueTypeIcon;
+    case IDI_OTHER_TYPE:
+        return kOtherTypeIcon;
     case IDI_MAINFRAME:
         return kMainIcon;
     case IDB_INSTALL_STATES:

@@ -4,6 +4,9 @@
 // Dialog templates.
 enum DialogId : unsigned {
     IDD_FONTMGR = 102,
+    IDD_SAMPLE_PAGE = 142,
+    IDD_INFO_PAGE = 143,
+    IDD_CHARSET_PAGE = 144,
     IDD_GROUP_ICON_TYPE = 148,
     IDD_INSTALL_GROUP = 149,
     IDD_ABOUT = 20513,
@@ -21,6 +24,8 @@ enum MenuId : unsigned {
 // Pictures.
 enum PictureId : unsigned {
     IDI_MAINFRAME = 128,
+    IDI_TRUETYPE = 146,
+    IDI_OTHER_TYPE = 147,
     IDB_PANE_IMAGES = 131,
     IDB_SPLASH_256 = 151, // splash pictures by colour count: 256 or more, 3 to 255, 2
     IDB_SPLASH_16 = 152,
@@ -69,6 +74,23 @@ enum GroupDialogControlId : unsigned {
     IDC_LAUNCH = 1039,
     IDC_GROUP_NAME = 1046,
     IDC_STATIC_ANY = 65535,
+};
+
+// Controls of the Font Properties pages (templates 142 to 144) and the sheet's own buttons.
+enum PropertiesControlId : unsigned {
+    IDC_PROP_FONT_NAME = 1017,
+    IDC_SAMPLE_SIZE = 1018,
+    IDC_SAMPLE_AREA = 1020,
+    IDC_INFO_LIST = 1021,
+    IDC_CHAR_NAME = 1022,
+    IDC_CHAR_CODE = 1023,
+    IDC_CHAR_GRID = 1024,
+    IDC_PROP_PRINT = 1025,
+    IDC_CHAR_NAME_FRAME = 1027,
+    IDC_CHAR_CODE_FRAME = 1028,
+    IDC_PROP_CLOSE = 1042,
+    IDC_TYPE_ICON = 1045,
+    IDC_GRID_SCROLLBAR = 201,
 };
 
 // Standard dialog and sheet buttons.

@@ -42,6 +42,14 @@ const std::map<unsigned, const char*>& Table() {
         {IDS_SKIPPED_PERMANENT,
          "Some fonts are already installed Permanently and therefore could not be installed temporarily"},
         {IDS_DELETE_FAILED, "Some font files were not found and therefore could not be Deleted"},
+        // The Font Properties sheet.
+        {IDS_PRINT_BUTTON, "&Print"},
+        {IDS_CLOSE_BUTTON, "&Close"},
+        {IDS_SAMPLE_TEXT, "The quick brown fox jumped over the lazy dog."},
+        {IDS_HELP_BUTTON, "&Help"},
+        {IDS_FONT_FILE_NOT_FOUND, "Could not find font file; some information is unavailable"},
+        {IDS_CREATE_BUTTON_FAILED, "Could not Create Button"},
+        {IDS_SET_BUTTON_FONT_FAILED, "Could not Set Button Font"},
         // The main window, the list panes and the dialog framework.
         {IDS_ABOUT_MENU, "&About Kelvra TYPESTOW"},
         {IDS_WHATS_THIS, "&What's This?"},

@@ -40,6 +40,14 @@ enum StringId : unsigned {
     IDS_ALREADY_TEMPORARY = 61310,
     IDS_SKIPPED_PERMANENT = 61311,
     IDS_DELETE_FAILED = 61312,
+    // The Font Properties sheet.
+    IDS_PRINT_BUTTON = 59277,
+    IDS_CLOSE_BUTTON = 59280,
+    IDS_SAMPLE_TEXT = 59295,
+    IDS_HELP_BUTTON = 59460,
+    IDS_FONT_FILE_NOT_FOUND = 62300,
+    IDS_CREATE_BUTTON_FAILED = 62301,
+    IDS_SET_BUTTON_FONT_FAILED = 62302,
     // The main window, the list panes and the dialog framework.
     IDS_ABOUT_MENU = 101,
     IDS_WHATS_THIS = 21831,
