@@ -13,6 +13,10 @@ if [ ! -f "$root/system.ini" ]; then
   "$build/typestow-system" init
   [ -x scripts/sample-fonts.sh ] || [ -f scripts/sample-fonts.sh ] && bash scripts/sample-fonts.sh "$root"
 fi
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="/tmp/runtime-$(id -u)"
+  mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+fi
 if [ -z "${DISPLAY:-}" ] && [ "${TYPESTOW_UI:-}" != console ]; then
   shot="${TYPESTOW_SCREENSHOT:-$(pwd)/typestow-screenshot.png}"
   echo "No display: starting a virtual display (Xvfb) for the program"
