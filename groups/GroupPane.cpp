@@ -160,12 +160,12 @@ void GroupPane::RefillGroupTree() {
 }
 
 GroupTreeNode* GroupPane::InsertGroupNode(FontGroup* group) {
-    GroupTreeNodeSpec spec;
-    spec.label = group->m_strName;
-    spec.image = kGroupImageClosed;
-    spec.selectedImage = kGroupImageOpen;
-    spec.group = group;
-    GroupTreeNode* node = m_tree.InsertNode(nullptr, spec);
+    GroupTreeNodeSpec desc;
+    desc.label = group->m_strName;
+    desc.image = kGroupImageClosed;
+    desc.selectedImage = kGroupImageOpen;
+    desc.group = group;
+    GroupTreeNode* node = m_tree.InsertNode(nullptr, desc);
     if (!node) {
         Box(m_tree.OwnerWindow(), IDS_INSERT_ITEM_FAILED, IDS_CAPTION_ERROR, platform::kMbOk);
         return nullptr;
@@ -177,11 +177,11 @@ GroupTreeNode* GroupPane::InsertGroupNode(FontGroup* group) {
 }
 
 GroupTreeNode* GroupPane::InsertFontNode(FontItem* font, GroupTreeNode* groupNode) {
-    GroupTreeNodeSpec spec;
-    spec.label = GroupNodeLabel(*font);
-    spec.image = spec.selectedImage = GroupNodeImage(*font);
-    spec.font = font;
-    GroupTreeNode* node = m_tree.InsertNode(groupNode, spec);
+    GroupTreeNodeSpec desc;
+    desc.label = GroupNodeLabel(*font);
+    desc.image = desc.selectedImage = GroupNodeImage(*font);
+    desc.font = font;
+    GroupTreeNode* node = m_tree.InsertNode(groupNode, desc);
     if (!node) Box(m_tree.OwnerWindow(), IDS_INSERT_ITEM_FAILED, IDS_CAPTION_ERROR, platform::kMbOk);
     return node;
 }

@@ -45,7 +45,7 @@ public:
 
     // Inserts a node under `parent` (nullptr: at the top level) at its place in the order of the
     // labels (CompareStringAnsiNoCase). nullptr when the tree refuses.
-    virtual GroupTreeNode* InsertNode(GroupTreeNode* parent, const GroupTreeNodeSpec& spec) = 0;
+    virtual GroupTreeNode* InsertNode(GroupTreeNode* parent, const GroupTreeNodeSpec& desc) = 0;
     // Removes the node with its children.
     virtual void RemoveNode(GroupTreeNode* node) = 0;
     virtual void RemoveAllNodes() = 0;

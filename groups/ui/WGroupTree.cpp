@@ -153,17 +153,17 @@ std::string WGroupTree::LabelOf(GroupTreeNode* node) {
     return AnsiLabel(ItemOf(node));
 }
 
-GroupTreeNode* WGroupTree::InsertNode(GroupTreeNode* parent, const GroupTreeNodeSpec& spec) {
-    auto* item = new QTreeWidgetItem(QStringList(FromAnsi(spec.label)));
+GroupTreeNode* WGroupTree::InsertNode(GroupTreeNode* parent, const GroupTreeNodeSpec& desc) {
+    auto* item = new QTreeWidgetItem(QStringList(FromAnsi(desc.label)));
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
-    item->setData(0, kLabelRole, QByteArray::fromStdString(spec.label));
-    item->setData(0, kImageRole, spec.image);
-    item->setData(0, kGroupRole, QVariant::fromValue(static_cast<void*>(spec.group)));
-    item->setData(0, kFontRole, QVariant::fromValue(static_cast<void*>(spec.font)));
-    if (spec.image == kGroupImageClosed && !m_groupIcon.isNull())
+    item->setData(0, kLabelRole, QByteArray::fromStdString(desc.label));
+    item->setData(0, kImageRole, desc.image);
+    item->setData(0, kGroupRole, QVariant::fromValue(static_cast<void*>(desc.group)));
+    item->setData(0, kFontRole, QVariant::fromValue(static_cast<void*>(desc.font)));
+    if (desc.image == kGroupImageClosed && !m_groupIcon.isNull())
         item->setIcon(0, m_groupIcon);
-    else if (spec.image < m_images.size())
-        item->setIcon(0, m_images[spec.image]);
+    else if (desc.image < m_images.size())
+        item->setIcon(0, m_images[desc.image]);
     // The place after every label that sorts before or with this one.
     QTreeWidgetItem* parentItem = parent ? ItemOf(parent) : invisibleRootItem();
     int at = 0;

@@ -62,7 +62,7 @@ public:
     FontGroup* GroupOf(GroupTreeNode* node) override { return GroupOf(ItemOf(node)); }
     FontItem* FontOf(GroupTreeNode* node) override { return FontOf(ItemOf(node)); }
     std::string LabelOf(GroupTreeNode* node) override;
-    GroupTreeNode* InsertNode(GroupTreeNode* parent, const GroupTreeNodeSpec& spec) override;
+    GroupTreeNode* InsertNode(GroupTreeNode* parent, const GroupTreeNodeSpec& desc) override;
     void RemoveNode(GroupTreeNode* node) override;
     void RemoveAllNodes() override;
     void SetLabel(GroupTreeNode* node, const std::string& label) override;

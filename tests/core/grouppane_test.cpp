@@ -82,7 +82,7 @@ TEST_F(GroupPaneTest, NewGroupTakesTheFirstFreeNameWithoutRegardToCaseAndOpensIt
     ASSERT_EQ(tree.edited.size(), 1u);
     EXPECT_EQ(tree.edited[0], node);
     EXPECT_EQ(app->m_groupList->GetCount(), 3u);
-    EXPECT_EQ(node->spec.group->m_strPath, folder + "NewGroup3.FGP");
+    EXPECT_EQ(node->desc.group->m_strPath, folder + "NewGroup3.FGP");
     EXPECT_TRUE(image.Exists(folder + "NewGroup3.FGP"));
     EXPECT_GE(ui.m_waitCount, 1);
     EXPECT_EQ(ui.m_waitDepth, 0);
@@ -146,7 +146,7 @@ TEST_F(GroupPaneTest, LabelEditChecksReopenTheEditorWithTheirMessages) {
             EXPECT_EQ(ui.boxes[0].Buttons(), platform::kMbOk) << c.what;
         }
         EXPECT_EQ(sans->m_strName, "Sans") << c.what;
-        EXPECT_EQ(node->spec.label, "Sans") << c.what;
+        EXPECT_EQ(node->desc.label, "Sans") << c.what;
     }
     EXPECT_EQ(GroupFiles(), (std::set<std::string>{"Other.FGP", "Sans.FGP"}));
 }
@@ -173,7 +173,7 @@ TEST_F(GroupPaneTest, SameNameInOtherCaseRenamesTheFile) {
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_TRUE(tree.edited.empty());
     EXPECT_EQ(sans->m_strName, "SANS");
-    EXPECT_EQ(node->spec.label, "SANS");
+    EXPECT_EQ(node->desc.label, "SANS");
     EXPECT_EQ(tree.selected, node);
     EXPECT_TRUE(node->expanded);
     EXPECT_EQ(GroupFiles(), (std::set<std::string>{"Mono.FGP", "SANS.FGP"}));
@@ -194,7 +194,7 @@ TEST_F(GroupPaneTest, EditsOfFontNodesAndCancelledEditsChangeNothing) {
               LabelEditOutcome::Ignored);
     EXPECT_EQ(pane.LabelEditEnded(FakeGroupTree::Handle(tree.Find("Sans")), std::nullopt),
               LabelEditOutcome::Ignored);
-    EXPECT_EQ(font->spec.label, "DejaVu Sans");
+    EXPECT_EQ(font->desc.label, "DejaVu Sans");
     EXPECT_TRUE(tree.edited.empty());
     EXPECT_TRUE(ui.boxes.empty());
 }
@@ -222,16 +222,16 @@ TEST_F(GroupPaneTest, NodesAreSortedWithLabelsAndImagesOfTheirKind) {
     EXPECT_EQ(tree.Labels(), (std::vector<std::string>{"Alpha", "beta"}));
     FakeGroupTree::Node* beta = tree.Find("beta");
     EXPECT_EQ(tree.Labels(beta), (std::vector<std::string>{"Arial", "Odd", "Times,bold"}));
-    EXPECT_EQ(beta->spec.image, kGroupImageClosed);
-    EXPECT_EQ(beta->spec.selectedImage, kGroupImageOpen);
-    EXPECT_EQ(tree.Find("beta", "Arial")->spec.image, kGroupImageTrueType);
-    EXPECT_EQ(tree.Find("beta", "Times,bold")->spec.image, kGroupImageType1);
-    EXPECT_EQ(tree.Find("Alpha", "Courier")->spec.image, kGroupImageType1);
+    EXPECT_EQ(beta->desc.image, kGroupImageClosed);
+    EXPECT_EQ(beta->desc.selectedImage, kGroupImageOpen);
+    EXPECT_EQ(tree.Find("beta", "Arial")->desc.image, kGroupImageTrueType);
+    EXPECT_EQ(tree.Find("beta", "Times,bold")->desc.image, kGroupImageType1);
+    EXPECT_EQ(tree.Find("Alpha", "Courier")->desc.image, kGroupImageType1);
     // Any other type is still a font node by its image, with its font as data.
     FakeGroupTree::Node* odd = tree.Find("beta", "Odd");
-    EXPECT_EQ(odd->spec.image, kGroupImageOtherFont);
+    EXPECT_EQ(odd->desc.image, kGroupImageOtherFont);
     EXPECT_TRUE(pane.IsFontNode(FakeGroupTree::Handle(odd)));
-    EXPECT_EQ(odd->spec.font, beta->spec.group->m_pFonts->GetAt(2));
+    EXPECT_EQ(odd->desc.font, beta->desc.group->m_pFonts->GetAt(2));
 }
 
 TEST_F(GroupPaneTest, RefusedInsertionShowsTheMessageAndThePaneGoesOn) {
@@ -260,7 +260,7 @@ TEST_F(GroupPaneTest, CopyTakesTheWholeGroupWhateverTheFilterOrOneFont) {
     tree.Select(tree.Find("Mixed", "Arial"));
     pane.Copy();
     ASSERT_EQ(app->m_clipboard->GetCount(), 1u);
-    EXPECT_NE(app->m_clipboard->GetAt(0), tree.Find("Mixed", "Arial")->spec.font);
+    EXPECT_NE(app->m_clipboard->GetAt(0), tree.Find("Mixed", "Arial")->desc.font);
 
     tree.Select(nullptr);
     pane.Copy();
@@ -399,12 +399,12 @@ TEST_F(GroupPaneTest, PropertiesOpenOnFontNodesOnly) {
     pane.Properties();
     EXPECT_TRUE(tree.properties.empty());
     FakeGroupTree::Node* font = tree.Find("Sans", "A");
-    font->spec.font->m_bInstalled = 1;
+    font->desc.font->m_bInstalled = 1;
     tree.Select(font);
     pane.OnPaneCommand(32791);
     ASSERT_EQ(tree.properties.size(), 1u);
-    EXPECT_EQ(tree.properties[0], font->spec.font);
-    EXPECT_EQ(font->spec.font->m_bInstalled, 0);
+    EXPECT_EQ(tree.properties[0], font->desc.font);
+    EXPECT_EQ(font->desc.font->m_bInstalled, 0);
 }
 
 TEST_F(GroupPaneTest, InstallCopiesAndHandsTheClipboardToTheInstalledPane) {
@@ -451,7 +451,7 @@ TEST_F(GroupPaneTest, StatusLineNamesTheFontFile) {
     EXPECT_EQ(pane.StatusText(FakeGroupTree::Handle(tree.Find("Sans"))), " ");
     FakeGroupTree::Node* font = tree.Find("Sans", "A");
     EXPECT_EQ(pane.StatusText(FakeGroupTree::Handle(font)), " C:\\F\\a.ttf");
-    font->spec.font->m_strFilePath.clear();
+    font->desc.font->m_strFilePath.clear();
     EXPECT_EQ(pane.StatusText(FakeGroupTree::Handle(font)), " Unknown");
 }
 
@@ -487,7 +487,7 @@ TEST_F(GroupDragTest, TrueTypeOnlyFilterLimitsADraggedGroupButNotInstall) {
     FakeGroupTree::Node* mixed = tree.Find("Mixed");
     pane.BeginDrag(FakeGroupTree::Handle(mixed), &tree, drag);
     EXPECT_EQ(drag.m_nSource, DRAG_FROM_GROUPS);
-    EXPECT_EQ(drag.m_pDragGroup, mixed->spec.group);
+    EXPECT_EQ(drag.m_pDragGroup, mixed->desc.group);
     ASSERT_EQ(drag.m_dragList.size(), 2u);
     EXPECT_EQ(drag.m_dragList[0]->m_strFullName, "DejaVu Sans"); // tree order
     const uint64_t before = NoticeSequence();
@@ -578,7 +578,7 @@ TEST_F(GroupDragTest, DropsThatDoNothing) {
          {1, DRAG_FROM_PERM, nullptr, {app->m_permList->GetAt(0)}, nullptr},
          DropTarget::Groups},
         {"a single font of a group onto the desktop",
-         {1, DRAG_FROM_GROUPS, nullptr, {tree.Find("Sans", "DejaVu Sans")->spec.font}, nullptr},
+         {1, DRAG_FROM_GROUPS, nullptr, {tree.Find("Sans", "DejaVu Sans")->desc.font}, nullptr},
          DropTarget::Desktop},
     };
     for (const auto& c : cases) {

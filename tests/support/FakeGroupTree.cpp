@@ -7,7 +7,7 @@
 namespace {
 
 bool LabelBefore(const FakeGroupTree::Node* a, const FakeGroupTree::Node* b) {
-    return platform::CompareStringAnsiNoCase(a->spec.label, b->spec.label) < 0;
+    return platform::CompareStringAnsiNoCase(a->desc.label, b->desc.label) < 0;
 }
 
 } // namespace
@@ -18,10 +18,10 @@ std::vector<GroupTreeNode*> FakeGroupTree::ChildrenOf(GroupTreeNode* node) {
     return out;
 }
 
-GroupTreeNode* FakeGroupTree::InsertNode(GroupTreeNode* parent, const GroupTreeNodeSpec& spec) {
+GroupTreeNode* FakeGroupTree::InsertNode(GroupTreeNode* parent, const GroupTreeNodeSpec& desc) {
     if (refuseInsert) return nullptr;
     auto node = std::make_unique<Node>();
-    node->spec = spec;
+    node->desc = desc;
     node->parent = Of(parent);
     auto& siblings = parent ? Of(parent)->children : roots;
     siblings.insert(std::upper_bound(siblings.begin(), siblings.end(), node.get(), LabelBefore), node.get());
@@ -56,16 +56,16 @@ void FakeGroupTree::SortTopLevel() {
 
 FakeGroupTree::Node* FakeGroupTree::Find(const std::string& label, const std::string& child) const {
     for (Node* root : roots) {
-        if (root->spec.label != label) continue;
+        if (root->desc.label != label) continue;
         if (child.empty()) return root;
         for (Node* c : root->children)
-            if (c->spec.label == child) return c;
+            if (c->desc.label == child) return c;
     }
     return nullptr;
 }
 
 std::vector<std::string> FakeGroupTree::Labels(const Node* parent) const {
     std::vector<std::string> out;
-    for (const Node* n : parent ? parent->children : roots) out.push_back(n->spec.label);
+    for (const Node* n : parent ? parent->children : roots) out.push_back(n->desc.label);
     return out;
 }

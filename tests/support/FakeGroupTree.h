@@ -14,21 +14,21 @@ public:
     struct Node {
         Node* parent = nullptr;
         std::vector<Node*> children;
-        GroupTreeNodeSpec spec;
+        GroupTreeNodeSpec desc;
         bool expanded = false;
     };
 
     GroupTreeNode* SelectedNode() override { return Handle(selected); }
     GroupTreeNode* ParentOf(GroupTreeNode* node) override { return Handle(Of(node)->parent); }
     std::vector<GroupTreeNode*> ChildrenOf(GroupTreeNode* node) override;
-    int ImageOf(GroupTreeNode* node) override { return Of(node)->spec.image; }
-    FontGroup* GroupOf(GroupTreeNode* node) override { return Of(node)->spec.group; }
-    FontItem* FontOf(GroupTreeNode* node) override { return Of(node)->spec.font; }
-    std::string LabelOf(GroupTreeNode* node) override { return Of(node)->spec.label; }
-    GroupTreeNode* InsertNode(GroupTreeNode* parent, const GroupTreeNodeSpec& spec) override;
+    int ImageOf(GroupTreeNode* node) override { return Of(node)->desc.image; }
+    FontGroup* GroupOf(GroupTreeNode* node) override { return Of(node)->desc.group; }
+    FontItem* FontOf(GroupTreeNode* node) override { return Of(node)->desc.font; }
+    std::string LabelOf(GroupTreeNode* node) override { return Of(node)->desc.label; }
+    GroupTreeNode* InsertNode(GroupTreeNode* parent, const GroupTreeNodeSpec& desc) override;
     void RemoveNode(GroupTreeNode* node) override;
     void RemoveAllNodes() override;
-    void SetLabel(GroupTreeNode* node, const std::string& label) override { Of(node)->spec.label = label; }
+    void SetLabel(GroupTreeNode* node, const std::string& label) override { Of(node)->desc.label = label; }
     void SortTopLevel() override;
     void EnsureVisible(GroupTreeNode*) override {}
     void SelectNode(GroupTreeNode* node) override { selected = Of(node); }
