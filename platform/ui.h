@@ -57,6 +57,13 @@ struct InstallGroupChoice {
     std::vector<size_t> selected;
 };
 
+// What the print dialog chose: a printer by name, or a file the job is written to as PDF.
+struct PrintChoice {
+    std::string printerName; // empty for the default printer
+    std::string outputFile;  // host path; when set, the job goes to this file
+    int copies = 1;
+};
+
 class UiPort {
 public:
     virtual ~UiPort() = default;
@@ -85,6 +92,9 @@ public:
     // The Group Icon Type dialog: the chosen install mode (1 permanent, 2 temporary, 3 ask), or
     // nothing when it was cancelled. A port without the dialog answers nothing.
     virtual std::optional<int> GroupIconTypeDialog() { return std::nullopt; }
+    // The print dialog: the chosen printer, or nothing when it was cancelled. A port without the
+    // dialog cancels.
+    virtual std::optional<PrintChoice> PrintDialog(WindowHandle owner) { return std::nullopt; }
 };
 
 // Writes each box to standard error as its caption and text and answers with the next button

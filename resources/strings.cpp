@@ -122,6 +122,15 @@ const std::map<unsigned, const char*>& Table() {
         {IDS_GROUP_FONT_TTF, "%s [TTF]"},
         {IDS_GROUP_FONT_ATM, "%s [ATM]"},
         {IDS_GROUP_FONT_UNKNOWN, "%s [Unknown]"},
+        {IDS_PRINT_DOCUMENT, "Kelvra TYPESTOW"},
+        {IDS_PRINT_ALL_INSTALLED, "Kelvra TYPESTOW: List of all fonts currently installed"},
+        {IDS_PRINT_PERMANENT, "Kelvra TYPESTOW: List of fonts installed permanently"},
+        {IDS_PRINT_TEMPORARY, "Kelvra TYPESTOW: List of fonts installed temporarily"},
+        {IDS_PRINT_FOLDER, "Kelvra TYPESTOW: List of font files "},
+        {IDS_PRINT_GROUPS, "Kelvra TYPESTOW: List of font groups"},
+        {IDS_PRINT_IS_PERMANENT, "Permanent"},
+        {IDS_PRINT_IS_TEMPORARY, "Temporary"},
+        {IDS_PRINT_FONT_HEADER, "%s : %s"},
     };
     return table;
 }

@@ -115,6 +115,16 @@ enum StringId : unsigned {
     IDS_GROUP_FONT_TTF = 62010,
     IDS_GROUP_FONT_ATM = 62011,
     IDS_GROUP_FONT_UNKNOWN = 62012,
+    // Printouts.
+    IDS_PRINT_DOCUMENT = 62500,
+    IDS_PRINT_ALL_INSTALLED = 62501,
+    IDS_PRINT_PERMANENT = 62502,
+    IDS_PRINT_TEMPORARY = 62503,
+    IDS_PRINT_FOLDER = 62504,
+    IDS_PRINT_GROUPS = 62505,
+    IDS_PRINT_IS_PERMANENT = 62506,
+    IDS_PRINT_IS_TEMPORARY = 62507,
+    IDS_PRINT_FONT_HEADER = 62508,
 };
 
 // The text of a string; "" for a number the table does not hold.

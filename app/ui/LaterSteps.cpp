@@ -1,6 +1,12 @@
 #include "app/ui/LaterSteps.h"
 
+#include "app/WFontMgrApp.h"
 #include "app/ui/QtUiPort.h"
+#include "app/ui/WFontMgrDlg.h"
+#include "install/ui/WFontListPane.h"
+#include "printing/ui/WListPrinter.h"
+#include "resources/resource.h"
+#include "resources/strings.h"
 #include "properties/ui/WFontPropSheet.h"
 #include "sharedui/ui/WAboutBox.h"
 
@@ -11,8 +17,34 @@ void ShowFontProperties(QWidget* owner, FontItem* font, const std::string& capti
     sheet->ShowProperties(owner);
 }
 
-// Printing is not built yet: the Print items do nothing.
-void PrintFromMenu(QWidget*, unsigned) {}
+void PrintFromMenu(QWidget* owner, unsigned commandId) {
+    WFontMgrApp& app = TheApp();
+    WListPrinter printer(owner);
+    switch (commandId) {
+    case ID_PRINT_ALL:
+        if (app.m_tempList && app.m_permList)
+            printing::PrintAllInstalled(printer, *app.m_tempList, *app.m_permList, IDS_PRINT_ALL_INSTALLED);
+        break;
+    case ID_PRINT_PERMANENT:
+        if (app.m_permList) printing::PrintFontList(printer, *app.m_permList, app.m_nViewType, IDS_PRINT_PERMANENT);
+        break;
+    case ID_PRINT_TEMPORARY:
+        if (app.m_tempList) printing::PrintFontList(printer, *app.m_tempList, app.m_nViewType, IDS_PRINT_TEMPORARY);
+        break;
+    case ID_PRINT_GROUPS:
+        if (app.m_groupList) printing::PrintGroupList(printer, *app.m_groupList);
+        break;
+    case ID_PRINT_FOLDER: {
+        auto* window = dynamic_cast<WFontMgrDlg*>(owner);
+        if (window && window->SourcePane())
+            printing::PrintFolderList(printer, window->SourcePane()->Rows()->Rows(), 3, app.m_permList.get(),
+                                      app.m_tempList.get());
+        break;
+    }
+    default:
+        break;
+    }
+}
 
 void ShowAboutBox(QWidget* owner) {
     ShowAboutBox(ProgramAboutRecord(owner));

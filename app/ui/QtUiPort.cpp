@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QString>
 #include <QTimer>
@@ -127,4 +129,19 @@ void QtUiPort::SetSplashStatus(const std::string& status) {
 
 void QtUiPort::CloseSplash() {
     ::CloseSplash();
+}
+
+std::optional<platform::PrintChoice> QtUiPort::PrintDialog(platform::WindowHandle owner) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, static_cast<QWidget*>(owner));
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    platform::PrintChoice choice;
+    choice.printerName = printer.printerName().toStdString();
+    choice.outputFile = printer.outputFileName().toStdString();
+    choice.copies = printer.copyCount();
+    return choice;
 }

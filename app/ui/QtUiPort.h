@@ -17,6 +17,8 @@ public:
     // The Install Font Group and Group Icon Type dialogs, modal on the active window.
     platform::InstallGroupChoice InstallGroupDialog(const FontGroup& group) override;
     std::optional<int> GroupIconTypeDialog() override;
+    // The print dialog without selection, page range or print-to-file choices.
+    std::optional<platform::PrintChoice> PrintDialog(platform::WindowHandle owner) override;
     // The splash window of the shared library, on the desktop.
     bool ShowSplash(int showState, const std::string& status) override;
     void SetSplashStatus(const std::string& status) override;

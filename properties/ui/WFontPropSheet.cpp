@@ -4,6 +4,7 @@
 #include "app/ui/QtUiPort.h"
 #include "fontdata/FontItem.h"
 #include "install/engine.h"
+#include "printing/ui/WListPrinter.h"
 #include "properties/ui/WFontPropPages.h"
 #include "resources/dialogs.h"
 #include "resources/resource.h"
@@ -130,6 +131,19 @@ void WFontPropSheet::ReleasePreviewOnce() {
 }
 
 void WFontPropSheet::PrintActivePage() {
-    // Printing of the pages (the sample at the chosen size, the Info lines, the character set at 18
-    // points) is not built yet: the button does nothing for now.
+    WPropertyPage* page = GetActivePage();
+    if (!page || !m_pItem) return;
+    if (page == m_pPage0) {
+        WSamplePrinter printer(this);
+        printing::PrintSample(printer, *m_pItem, m_pPage0->PointSize(), IDS_SAMPLE_TEXT);
+    } else if (page == m_pPage1) {
+        std::vector<std::string> lines;
+        for (const QString& line : m_pPage1->Lines()) lines.push_back(ToAnsi(line));
+        WListPrinter printer(this);
+        printing::PrintInfoLines(printer, lines);
+    } else if (page == m_pPage2) {
+        // The table always uses 18 points, whatever the Sample page shows.
+        WSamplePrinter printer(this);
+        printing::PrintCharacterTable(printer, *m_pItem, 18);
+    }
 }

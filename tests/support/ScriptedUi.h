@@ -57,6 +57,15 @@ public:
     platform::InstallGroupChoice InstallGroupDialog(const FontGroup& group) override;
     // Answers from iconTypeAnswers (none queued: Cancel); logged as "icon type dialog".
     std::optional<int> GroupIconTypeDialog() override;
+    // Answers from printAnswers (none queued: Cancel); logged as "print dialog".
+    std::optional<platform::PrintChoice> PrintDialog(platform::WindowHandle) override {
+        events.push_back("print dialog");
+        if (printAnswers.empty()) return std::nullopt;
+        auto choice = printAnswers.front();
+        printAnswers.pop_front();
+        return choice;
+    }
+    std::deque<std::optional<platform::PrintChoice>> printAnswers;
 
     std::vector<std::string> events;
     bool m_splashAvailable = true;                          // ShowSplash makes a window
