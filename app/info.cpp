@@ -9,11 +9,11 @@
 int RunInfoTool(const std::string& root, const std::vector<std::string>& args) {
     if (args.empty()) {
         std::fputs("usage: typestow-info [--root DIR] COMMAND\n"
-                    "  font PATH       the facts of a .ttf or .pfm file (host or Windows path)\n"
-                    "  installed       the installed fonts: P or T, TTF or ATM, full name, file\n"
-                    "  scan FOLDER     the fonts a Source folder lists: TTF, ATM or Other, full name, file\n"
-                    "  group FILE      a group file's name and fonts\n",
-                    stderr);
+                   "  font PATH       the facts of a .ttf or .pfm file (host or Windows path)\n"
+                   "  installed       the installed fonts: P or T, TTF or ATM, full name, file\n"
+                   "  scan FOLDER     the fonts a Source folder lists: TTF, ATM or Other, full name, file\n"
+                   "  group FILE      a group file's name and fonts\n",
+                   stderr);
         return 2;
     }
     // A font file on the host needs no image: the command opens one only for a Windows path.

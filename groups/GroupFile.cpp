@@ -231,9 +231,9 @@ int SaveGroup(FontGroup& group, platform::WindowHandle owner) {
                    platform::kMbIconWarning);
         return 0;
     }
-    const std::string newPath = nameIsFileName
-                                    ? (neverSaved ? oldPath : platform::FolderOf(oldPath)) + group.m_strName + ".FGP"
-                                    : oldPath;
+    const std::string newPath =
+        nameIsFileName ? (neverSaved ? oldPath : platform::FolderOf(oldPath)) + group.m_strName + ".FGP"
+                       : oldPath;
 
     enum class Outcome { Saved, Taken, NotRenamed, NotWritten };
     Outcome outcome = Outcome::Saved;

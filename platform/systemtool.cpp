@@ -31,19 +31,20 @@ int Error(const std::string& msg) {
 }
 
 int Usage() {
-    std::string text = "usage: typestow-system [--root DIR] COMMAND\n"
-                       "  init [--nt]                      create a system image\n"
-                       "  status                           platform, drives, session, services\n"
-                       "  restart                          end the running session (as a reboot would)\n"
-                       "  fonts [add|remove PATH]          the session's active fonts; add or remove a font resource\n"
-                       "  fonts faces PATH                 full name, family and style of each face of a font file\n"
-                       "  reg query KEY [VALUE]            show a key's values, or one value\n"
-                       "  reg set KEY VALUE DATA           set a string value\n"
-                       "  reg delete KEY VALUE             delete a value\n"
-                       "  profile get FILE SECTION KEY     read a profile key\n"
-                       "  profile set FILE SECTION KEY [VALUE]  write a key; no VALUE deletes it\n"
-                       "  open PATH                        open a .LNK or .FGP file, or progman:GROUP:INDEX\n"
-                       "  progman                          list Program Manager's groups and items\n";
+    std::string text =
+        "usage: typestow-system [--root DIR] COMMAND\n"
+        "  init [--nt]                      create a system image\n"
+        "  status                           platform, drives, session, services\n"
+        "  restart                          end the running session (as a reboot would)\n"
+        "  fonts [add|remove PATH]          the session's active fonts; add or remove a font resource\n"
+        "  fonts faces PATH                 full name, family and style of each face of a font file\n"
+        "  reg query KEY [VALUE]            show a key's values, or one value\n"
+        "  reg set KEY VALUE DATA           set a string value\n"
+        "  reg delete KEY VALUE             delete a value\n"
+        "  profile get FILE SECTION KEY     read a profile key\n"
+        "  profile set FILE SECTION KEY [VALUE]  write a key; no VALUE deletes it\n"
+        "  open PATH                        open a .LNK or .FGP file, or progman:GROUP:INDEX\n"
+        "  progman                          list Program Manager's groups and items\n";
     std::fputs(text.c_str(), stderr);
     return 2;
 }
@@ -107,7 +108,8 @@ int Fonts(const std::vector<std::string>& args) {
         auto faces = FacesOfFontFile(args[2]);
         if (faces.empty()) return Error("not a TrueType font file: " + args[2]);
         for (const auto& f : faces)
-            Print(std::string(f.logFont.elfFullName) + "\t" + f.logFont.elfLogFont.lfFaceName + "\t" + f.logFont.elfStyle);
+            Print(std::string(f.logFont.elfFullName) + "\t" + f.logFont.elfLogFont.lfFaceName + "\t" +
+                  f.logFont.elfStyle);
         return 0;
     }
     if (args[1] == "add") {

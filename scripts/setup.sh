@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev
   xvfb xauth imagemagick
   fontforge-nox fonts-urw-base35 fonts-liberation fonts-dejavu-core fonts-dejavu-extra fontconfig
-  liblnk-utils
+  liblnk-utils poppler-utils
 )
 [ "${TYPESTOW_EXTRA_PACKAGES:-}" ] && read -r -a extra <<<"$TYPESTOW_EXTRA_PACKAGES" && packages+=("${extra[@]}")
 

@@ -5,9 +5,9 @@
 #include "app/ui/WFontMgrDlg.h"
 #include "install/ui/WFontListPane.h"
 #include "printing/ui/WListPrinter.h"
+#include "properties/ui/WFontPropSheet.h"
 #include "resources/resource.h"
 #include "resources/strings.h"
-#include "properties/ui/WFontPropSheet.h"
 #include "sharedui/ui/WAboutBox.h"
 
 // The sheet deletes itself when it closes, or at once when the user aborts it.
@@ -26,10 +26,12 @@ void PrintFromMenu(QWidget* owner, unsigned commandId) {
             printing::PrintAllInstalled(printer, *app.m_tempList, *app.m_permList, IDS_PRINT_ALL_INSTALLED);
         break;
     case ID_PRINT_PERMANENT:
-        if (app.m_permList) printing::PrintFontList(printer, *app.m_permList, app.m_nViewType, IDS_PRINT_PERMANENT);
+        if (app.m_permList)
+            printing::PrintFontList(printer, *app.m_permList, app.m_nViewType, IDS_PRINT_PERMANENT);
         break;
     case ID_PRINT_TEMPORARY:
-        if (app.m_tempList) printing::PrintFontList(printer, *app.m_tempList, app.m_nViewType, IDS_PRINT_TEMPORARY);
+        if (app.m_tempList)
+            printing::PrintFontList(printer, *app.m_tempList, app.m_nViewType, IDS_PRINT_TEMPORARY);
         break;
     case ID_PRINT_GROUPS:
         if (app.m_groupList) printing::PrintGroupList(printer, *app.m_groupList);

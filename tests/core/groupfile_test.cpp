@@ -112,7 +112,8 @@ TEST_F(GroupFileTest, NameInsideTheFileCountsAndTheNextSaveRenamesTheFile) {
 }
 
 TEST_F(GroupFileTest, NameThatIsNoFileNameKeepsTheFileItWasReadFrom) {
-    for (const std::string& name : {std::string("..\\..\\WINDOWS\\Evil"), std::string("A:B"), std::string("..")}) {
+    for (const std::string& name :
+         {std::string("..\\..\\WINDOWS\\Evil"), std::string("A:B"), std::string("..")}) {
         SCOPED_TRACE(name);
         image.WriteFile(kFolder + "Foreign.FGP", GroupFile6("6.1", name, {{"A", "C:\\A.TTF"}}));
         app.m_groupList->RemoveAll();
