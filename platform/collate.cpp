@@ -27,73 +27,22 @@ struct Latin1Letter {
     const char* base;
     Accent accent;
 };
-const Latin1Letter kLatin1[64] = {
-    {"a", kGrave},
-    {"a", kAcute},
-    {"a", kCircumflex},
-    {"a", kTilde},
-    {"a", kDiaeresis},
-    {"a", kRing},
-    {"ae", kLigature},
-    {"c", kCedilla},
-    {"e", kGrave},
-    {"e", kAcute},
-    {"e", kCircumflex},
-    {"e", kDiaeresis},
-    {"i", kGrave},
-    {"i", kAcute},
-    {"i", kCircumflex},
-    {"i", kDiaeresis},
-    {"d", kStroke},
-    {"n", kTilde},
-    {"o", kGrave},
-    {"o", kAcute},
-    {"o", kCircumflex},
-    {"o", kTilde},
-    {"o", kDiaeresis},
-    {"", kNone},
-    {"o", kStroke},
-    {"u", kGrave},
-    {"u", kAcute},
-    {"u", kCircumflex},
-    {"u", kDiaeresis},
-    {"y", kAcute},
-    {"th", kLigature},
-    {"ss", kLigature},
-    // 0xE0: the lower-case letters in the same order; 0xF7 is the division sign.
-    {"a", kGrave},
-    {"a", kAcute},
-    {"a", kCircumflex},
-    {"a", kTilde},
-    {"a", kDiaeresis},
-    {"a", kRing},
-    {"ae", kLigature},
-    {"c", kCedilla},
-    {"e", kGrave},
-    {"e", kAcute},
-    {"e", kCircumflex},
-    {"e", kDiaeresis},
-    {"i", kGrave},
-    {"i", kAcute},
-    {"i", kCircumflex},
-    {"i", kDiaeresis},
-    {"d", kStroke},
-    {"n", kTilde},
-    {"o", kGrave},
-    {"o", kAcute},
-    {"o", kCircumflex},
-    {"o", kTilde},
-    {"o", kDiaeresis},
-    {"", kNone},
-    {"o", kStroke},
-    {"u", kGrave},
-    {"u", kAcute},
-    {"u", kCircumflex},
-    {"u", kDiaeresis},
-    {"y", kAcute},
-    {"th", kLigature},
-    {"y", kDiaeresis},
+const Latin1Letter kLatin1Upper[32] = {
+    {"a", kGrave},      {"a", kAcute},     {"a", kCircumflex}, {"a", kTilde},     {"a", kDiaeresis},
+    {"a", kRing},       {"ae", kLigature}, {"c", kCedilla},    {"e", kGrave},     {"e", kAcute},
+    {"e", kCircumflex}, {"e", kDiaeresis}, {"i", kGrave},      {"i", kAcute},     {"i", kCircumflex},
+    {"i", kDiaeresis},  {"d", kStroke},    {"n", kTilde},      {"o", kGrave},     {"o", kAcute},
+    {"o", kCircumflex}, {"o", kTilde},     {"o", kDiaeresis},  {"", kNone},       {"o", kStroke},
+    {"u", kGrave},      {"u", kAcute},     {"u", kCircumflex}, {"u", kDiaeresis}, {"y", kAcute},
+    {"th", kLigature},  {"ss", kLigature},
 };
+
+// The lower-case letters 0xE0..0xFF follow the upper-case order, but for 0xFF (y diaeresis)
+// where the upper half has the sharp s.
+Latin1Letter Latin1Of(unsigned char c) {
+    if (c == 0xFF) return {"y", kDiaeresis};
+    return kLatin1Upper[(c - 0xC0) % 32];
+}
 
 struct Weight {
     unsigned primary;
@@ -137,9 +86,10 @@ SortKey MakeKey(std::string_view text) {
             AddLetters(key, "y", kDiaeresis, true);
         } else if (c == 0xAA || c == 0xBA) {
             AddLetters(key, c == 0xAA ? "a" : "o", kOrdinal, false);
-        } else if (c >= 0xC0 && kLatin1[c - 0xC0].base[0] != '\0') {
+        } else if (c >= 0xC0 && Latin1Of(c).base[0] != '\0') {
             // 0xDF (sharp s) is a lower-case letter although it sits among the capitals.
-            AddLetters(key, kLatin1[c - 0xC0].base, kLatin1[c - 0xC0].accent, c < 0xE0 && c != 0xDF);
+            const Latin1Letter letter = Latin1Of(c);
+            AddLetters(key, letter.base, letter.accent, c < 0xE0 && c != 0xDF);
         } else {
             // Blanks and symbols sort before digits, in the order of their codes.
             key.weights.push_back({0x100u + c, kNone, 0});

@@ -25,6 +25,10 @@ TEST(CompareStringAnsi, Order) {
         {"a hyphen does not split words", "co-op", "cop"},
         {"a ligature sorts as its letters", "\xC6sop", "Af"},
         {"caron letters with their base", "S\x8A", "St"},
+        {"sharp s sorts as ss", "sr", "\xDF"},
+        {"y diaeresis sorts with y", "x", "\xFF"},
+        {"y diaeresis before z", "\xFF", "z"},
+        {"lower-case accented letters with their base", "\xE7", "d"},
     };
     for (const auto& c : cases) {
         EXPECT_LT(platform::CompareStringAnsi(c.before, c.after), 0) << c.what;
