@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libfreetype-dev
   googletest libgtest-dev
   xvfb xauth imagemagick
-  fontforge-nox fonts-urw-base35 fonts-liberation fonts-dejavu-core fonts-dejavu-extra fontconfig
+  fontforge-nox fonts-urw-base35 fonts-liberation fonts-dejavu-core fonts-dejavu-extra fonts-noto-core fontconfig
   liblnk-utils poppler-utils
 )
 [ "${TYPESTOW_EXTRA_PACKAGES:-}" ] && read -r -a extra <<<"$TYPESTOW_EXTRA_PACKAGES" && packages+=("${extra[@]}")
